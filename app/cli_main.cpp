@@ -1,1 +1,116 @@
-int main() { return 0; }
+// stelvar-cli: the calculation without a window. Runs the default design conditions or
+// each given design-conditions file, optionally with controls changed, and prints the
+// results as a short summary or as JSON Lines.
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "documents/design_file.h"
+#include "forms/design_conditions.h"
+#include "run/calculation.h"
+#include "run/result_json.h"
+
+namespace fs = std::filesystem;
+using namespace stelvar;
+
+namespace {
+
+struct Assignment {
+    std::string Name;
+    std::string Value;
+};
+
+// A directory stands for every .dat file in it, in name order.
+std::vector<std::string> ExpandInputs(const std::vector<std::string>& args) {
+    std::vector<std::string> out;
+    for (const std::string& arg : args) {
+        std::error_code ec;
+        if (fs::is_directory(arg, ec)) {
+            std::vector<std::string> files;
+            for (const auto& entry : fs::directory_iterator(arg, ec)) {
+                if (entry.is_regular_file() && entry.path().extension() == ".dat")
+                    files.push_back(entry.path().string());
+            }
+            std::sort(files.begin(), files.end());
+            out.insert(out.end(), files.begin(), files.end());
+        } else {
+            out.push_back(arg);
+        }
+    }
+    return out;
+}
+
+const char* OkNo(bool ok) { return ok ? "OK" : "NO"; }
+
+void PrintSummary(const RunOutcome& r, const std::string& label) {
+    const TAntei& a = r.Object;
+    const TPa& p = r.WholeWall;
+    std::printf("%s\n", label.c_str());
+    std::printf("  wall type        %s\n", a.WallType == 0 ? "gravity" : "leaning");
+    std::printf("  W                %.3f kN/m\n", a.WallWeight);
+    std::printf("  Pa Ph Pv         %.3f %.3f %.3f kN/m\n", p.Pa, p.Ph, p.Pv);
+    std::printf("  Vo Ho            %.3f %.3f kN/m\n", a.Vo, a.Ho);
+    std::printf("  d e              %.3f %.3f m\n", a.D, a.E);
+    std::printf("  case q1 q2       %d %.2f %.2f kN/m2\n", a.ReactionCase, a.Q1, a.Q2);
+    std::printf("  Fs               %.3f (required %.2f)\n", a.Fs, a.FsSlideReq);
+    std::printf("  qu               %.2f kN/m2\n", a.Qu);
+    std::printf("  sliding %s, overturning %s, ground reaction %s, bearing %s\n",
+                OkNo(r.Checks.Sliding), OkNo(r.Checks.Overturning),
+                OkNo(r.Checks.GroundReaction), OkNo(r.Checks.Bearing));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Stelvar: design calculation of plain-concrete retaining walls"};
+    std::vector<std::string> inputs;
+    std::vector<std::string> sets;
+    bool json = false;
+    app.add_option("files", inputs, "design-conditions files (.dat) or directories of them");
+    app.add_option("--set", sets, "set a control before the run: Name=value")->take_all();
+    app.add_flag("--json", json, "print every result field as one JSON object per input");
+    CLI11_PARSE(app, argc, argv);
+
+    std::vector<Assignment> assignments;
+    for (const std::string& s : sets) {
+        const auto eq = s.find('=');
+        if (eq == std::string::npos || eq == 0) {
+            std::cerr << "stelvar-cli: --set expects Name=value, got '" << s << "'\n";
+            return 2;
+        }
+        assignments.push_back({s.substr(0, eq), s.substr(eq + 1)});
+    }
+
+    std::vector<std::optional<std::string>> runs;
+    for (const std::string& f : ExpandInputs(inputs)) runs.emplace_back(f);
+    if (inputs.empty()) runs.emplace_back(std::nullopt);
+
+    int status = 0;
+    for (const auto& file : runs) {
+        const std::string label = file ? *file : std::string("(default design conditions)");
+        try {
+            DesignConditionsForm conditions;
+            AllowableStressForm stresses;
+            if (file) LoadDesignConditionsFile(*file, conditions, stresses);
+            for (const Assignment& as : assignments) conditions.SetValue(as.Name, as.Value);
+            const RunOutcome outcome = RunCalculation(conditions.Controls());
+            if (json)
+                std::cout << RunOutcomeToJson(outcome, file ? *file : std::string()).dump() << '\n';
+            else
+                PrintSummary(outcome, label);
+        } catch (const std::exception& e) {
+            std::cout.flush();
+            std::cerr << "stelvar-cli: " << label << ": " << e.what() << '\n';
+            status = 1;
+        }
+    }
+    return status;
+}

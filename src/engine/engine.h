@@ -118,6 +118,14 @@ double KLFromTanTheta(double tanTheta);
 void SlabReaction(TAntei& a);
 void SlidingResistance(TAntei& a);
 
+// Loaded length L of the ground reaction under the base by ReactionCase: B in the
+// trapezoid cases, 3·D or 3·(B − D) in the triangle cases, 0 when not computable.
+double LoadedLengthOf(const TAntei& a);
+
+// Plain-concrete check of a member strip 1 m wide and d thick carrying S and M. Writes
+// the stresses into SigmaCt and TauC of the record as those of the last member check.
+MemberCheck PlainConcreteCheck(TTeisu& t, double s, double m, double d);
+
 // ---- Structural stage ---------------------------------------------------------------
 
 double StemWidthAt(const TTeisu& t, double x);
@@ -136,6 +144,8 @@ struct Verdicts {
     bool GroundReaction = false;
     bool Bearing = false;
     double Fm = 0.0;  // Mr/Mo of the safety-factor method (0 when Mo <= 0)
+    double MeanReaction = 0.0;      // V/Be of the bearing check (0 when Be <= 0)
+    double AllowableBearing = 0.0;  // qa = qu/n of the bearing check
 };
 Verdicts ComputeVerdicts(const TAntei& a);
 

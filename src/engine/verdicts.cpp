@@ -1,0 +1,52 @@
+// The four verdicts of the stability checks.
+
+#include <cmath>
+
+#include "engine/engine.h"
+
+namespace stelvar {
+namespace {
+
+bool Overturning(const TAntei& a, Verdicts& v) {
+    if (a.Settings.OverturnMethod == 1) {
+        // Without an overturning moment nothing tips the wall over.
+        if (!(a.Mo > 0.0)) return true;
+        v.Fm = a.Mr / a.Mo;
+        return v.Fm >= a.Settings.FmReq;
+    }
+    const double B = a.PointX[9];
+    const bool seismic = a.LoadCase == 1;
+    if (a.WallType == 0) return std::abs(a.E) < (seismic ? B / 3 : B / 6);
+    return seismic ? a.D >= B / 3 : a.D > B / 2;
+}
+
+bool GroundReactionOk(const TAntei& a) {
+    if (a.ReactionCase == 3) return false;
+    const bool simplified = a.ReactionCase == 5 || a.ReactionCase == 6;
+    const double q1 = simplified ? a.Qv1 : a.Q1;
+    const double q2 = simplified ? a.Qv2 : a.Q2;
+    // No reaction at all means the reaction could not be formed; a negative one means
+    // the base would have to pull on the ground.
+    if (q1 == 0.0 && q2 == 0.0) return false;
+    if (q1 < 0.0 || q2 < 0.0) return false;
+    return q1 <= a.Qa && q2 <= a.Qa;
+}
+
+}  // namespace
+
+Verdicts ComputeVerdicts(const TAntei& a) {
+    Verdicts v;
+    v.Overturning = Overturning(a, v);
+    v.GroundReaction = GroundReactionOk(a);
+    v.Sliding = a.ReactionCase != 3 && a.ReactionCase != 7 && a.Fs >= a.FsSlideReq;
+
+    if (a.Be > 0.0) {
+        const double V = a.ReactionCase == 6 ? a.Qv : a.Vo;
+        v.MeanReaction = V / a.Be;
+        v.AllowableBearing = a.FsBearReq > 0.0 ? a.Qu / a.FsBearReq : 0.0;
+        v.Bearing = v.AllowableBearing >= v.MeanReaction;
+    }
+    return v;
+}
+
+}  // namespace stelvar

@@ -1,0 +1,141 @@
+// The headless program as a user runs it: files in, JSON Lines out, errors on stderr.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "../documents/temp_dir.h"
+#include "documents/design_file.h"
+#include "forms/design_conditions.h"
+
+namespace stelvar {
+namespace {
+
+struct Result {
+    int Status = 0;
+    std::string Out;
+    std::string Err;
+};
+
+Result RunCli(const std::string& args, const testing::TempDir& dir) {
+    const std::string errFile = (dir / "stderr.txt").string();
+    const std::string cmd = std::string(STELVAR_CLI_PATH) + " " + args + " 2>" + errFile;
+    Result r;
+    FILE* pipe = ::popen(cmd.c_str(), "r");
+    if (pipe == nullptr) throw std::runtime_error("popen failed");
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) r.Out.append(buf, n);
+    const int raw = ::pclose(pipe);
+    r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream err(errFile);
+    std::stringstream ss;
+    ss << err.rdbuf();
+    r.Err = ss.str();
+    return r;
+}
+
+std::vector<nlohmann::json> JsonLines(const std::string& out) {
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+    return lines;
+}
+
+void ExpectRelative(const nlohmann::json& j, const char* field, double expected) {
+    SCOPED_TRACE(field);
+    ASSERT_TRUE(j.contains(field));
+    EXPECT_NEAR(j[field].get<double>(), expected, 1e-12 * std::abs(expected));
+}
+
+TEST(Cli, DefaultWallsAsJsonReproduceTheReferenceFigures) {
+    testing::TempDir dir;
+    Result gravity = RunCli("--json", dir);
+    ASSERT_EQ(gravity.Status, 0) << gravity.Err;
+    auto g = JsonLines(gravity.Out);
+    ASSERT_EQ(g.size(), 1u);
+    ExpectRelative(g[0], "WallWeight", 93.84);
+    ExpectRelative(g[0], "Pa", 54.88951744323271);
+    ExpectRelative(g[0], "Omega", 1.1358652381980128);
+    ExpectRelative(g[0], "Q1", 79.44706649325857);
+    ExpectRelative(g[0], "Fs", 1.911176853312805);
+    ExpectRelative(g[0], "Qu", 217.43553476981322);
+    EXPECT_EQ(g[0]["ReactionCase"], 0);
+    EXPECT_EQ(g[0]["PointX"].size(), 33u);
+    ExpectRelative(g[0]["StemFixed"], "SigmaC1", 0.08956634196869417);
+    EXPECT_TRUE(g[0]["StemFixed"]["Wedge"].contains("Omega"));
+    EXPECT_EQ(g[0]["ToeCheck"]["Verdict"], "不可");
+    EXPECT_TRUE(g[0]["KeyCheck"].is_null());
+    EXPECT_EQ(g[0]["Verdicts"]["Bearing"], "OK");
+
+    Result leaning = RunCli("--json --set PageControl2=1", dir);
+    ASSERT_EQ(leaning.Status, 0) << leaning.Err;
+    auto l = JsonLines(leaning.Out);
+    ASSERT_EQ(l.size(), 1u);
+    ExpectRelative(l[0], "Pa", 54.42198404711783);
+    ExpectRelative(l[0], "Q2", 95.10130011642613);
+    EXPECT_EQ(l[0]["ReactionCase"], 6);
+    EXPECT_TRUE(l[0]["HeelCheck"].is_null());
+    EXPECT_EQ(l[0]["Verdicts"]["Bearing"], "NO");
+}
+
+// The whole-wall earth pressure is printed as it stood after the whole-wall search,
+// not as the stem design's last section search left it.
+TEST(Cli, JsonKeepsTheWholeWallEarthPressure) {
+    testing::TempDir dir;
+    auto j = JsonLines(RunCli("--json", dir).Out).at(0);
+    ExpectRelative(j, "Ph", 40.93906472841951);
+    ExpectRelative(j, "YPh", 1.0666666666666667);
+    EXPECT_NE(j["Pa"], j["StemFixed"]["Wedge"]["Pa"]);
+}
+
+TEST(Cli, RunsEveryFileOfADirectoryInOneProcessAndReportsBadOnes) {
+    testing::TempDir dir;
+    std::filesystem::create_directory(dir / "walls");
+    DesignConditionsForm gravity;
+    SaveDesignConditionsFile(dir / "walls/a_gravity.dat", gravity.Controls());
+    DesignConditionsForm leaning;
+    leaning.SetIndex("PageControl2", 1);
+    SaveDesignConditionsFile(dir / "walls/c_leaning.dat", leaning.Controls());
+    {
+        std::ofstream bad(dir / "walls/b_broken.dat", std::ios::binary);
+        bad << "x\r\n";  // the soil type index is not a number
+    }
+
+    Result r = RunCli("--json " + (dir / "walls").string(), dir);
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_NE(r.Err.find("b_broken.dat"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("'x' is not a valid integer value"), std::string::npos) << r.Err;
+    auto lines = JsonLines(r.Out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0]["File"].get<std::string>().find("a_gravity.dat"), std::string::npos);
+    EXPECT_EQ(lines[0]["WallType"], 0);
+    EXPECT_EQ(lines[1]["WallType"], 1);
+}
+
+TEST(Cli, ConversionErrorsAndBadArgumentsFailWithAMessage) {
+    testing::TempDir dir;
+    Result notNumber = RunCli("--set Edit15=abc", dir);
+    EXPECT_EQ(notNumber.Status, 1);
+    EXPECT_NE(notNumber.Err.find("'abc' is not a valid floating point value"), std::string::npos);
+
+    Result unknown = RunCli("--set NoSuchControl=1", dir);
+    EXPECT_EQ(unknown.Status, 1);
+    EXPECT_NE(unknown.Err.find("NoSuchControl"), std::string::npos);
+
+    Result missing = RunCli((dir / "nowhere.dat").string(), dir);
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find("nowhere.dat"), std::string::npos);
+
+    Result malformed = RunCli("--set Edit15", dir);
+    EXPECT_EQ(malformed.Status, 2);
+}
+
+}  // namespace
+}  // namespace stelvar
