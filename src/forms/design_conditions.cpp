@@ -1,5 +1,7 @@
 #include "forms/design_conditions.h"
 
+#include "forms/control_builders.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -7,82 +9,7 @@
 namespace stelvar {
 namespace {
 
-using Items = std::vector<std::string>;
-
-// An input box: enabled boxes have the window colour, disabled ones are silver.
-ControlState Box(ControlKind kind, std::string text, bool enabled, Items items = {}) {
-    ControlState c;
-    c.Kind = kind;
-    c.Text = std::move(text);
-    c.Items = std::move(items);
-    c.Enabled = enabled;
-    c.Background = enabled ? clWindow : clSilver;
-    return c;
-}
-
-ControlState Edit(std::string text) { return Box(ControlKind::Edit, std::move(text), true); }
-ControlState DisabledEdit(std::string text) {
-    return Box(ControlKind::Edit, std::move(text), false);
-}
-ControlState Combo(std::string text, Items items, bool enabled) {
-    return Box(ControlKind::ComboBox, std::move(text), enabled, std::move(items));
-}
-
-// A check box: a checked load switch has a maroon caption, a cleared one a black caption.
-ControlState Check(bool checked, bool enabled = true) {
-    ControlState c;
-    c.Kind = ControlKind::CheckBox;
-    c.Checked = checked;
-    c.Enabled = enabled;
-    c.Background = clBtnFace;
-    c.FontColour = checked ? clMaroon : clBlack;
-    return c;
-}
-
-ControlState Selection(ControlKind kind, Items items, int index, bool enabled = true) {
-    ControlState c;
-    c.Kind = kind;
-    c.Items = std::move(items);
-    c.ItemIndex = index;
-    c.Enabled = enabled;
-    c.Background = clBtnFace;
-    return c;
-}
-
-ControlState Group(Items items, int index, bool enabled = true) {
-    return Selection(ControlKind::RadioGroup, std::move(items), index, enabled);
-}
-
-ControlState Sheet(bool visible) {
-    ControlState c;
-    c.Kind = ControlKind::TabSheet;
-    c.Visible = visible;
-    c.Background = clBtnFace;
-    return c;
-}
-
-ControlState Grid(std::vector<Items> cells, Colour background) {
-    ControlState c;
-    c.Kind = ControlKind::StringGrid;
-    c.Cells = std::move(cells);
-    c.Background = background;
-    return c;
-}
-
-ControlState List(Colour background) {
-    ControlState c;
-    c.Kind = ControlKind::ListBox;
-    c.Background = background;
-    return c;
-}
-
-// "1.0", "1.1", ... in tenths, both ends included.
-Items Tenths(int firstTenths, int lastTenths, int step) {
-    Items items;
-    for (int t = firstTenths; t <= lastTenths; t += step)
-        items.push_back(std::to_string(t / 10) + "." + std::to_string(t % 10));
-    return items;
-}
+using namespace controls;
 
 }  // namespace
 
@@ -211,17 +138,6 @@ ControlStore DesignConditionsDefaults() {
     s.Add("Edit53", Edit(""));
     s.Add("ListBox1", List(clSilver));
     s.Add("ListBox2", List(clWindow));
-    return s;
-}
-
-ControlStore AllowableStressDefaults() {
-    using namespace allowable_stress;
-    ControlStore s;
-    s.Add(std::string(kStrength), Group({"18", "21", "24"}, 0));
-    s.Add(std::string(kDesignCase), Group({"常時", "地震時"}, 0));
-    s.Add(std::string(kSigmaCa), Edit("4.5"));
-    s.Add(std::string(kSigmaCat), Edit("0.22"));
-    s.Add(std::string(kTauCa), Edit("0.33"));
     return s;
 }
 

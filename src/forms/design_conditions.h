@@ -1,10 +1,11 @@
 #pragma once
-// The design-conditions window and the allowable-stress window as window models: every
-// control with the state it has when the program starts.
+// The design-conditions window as a window model: every control with the state it has
+// when the program starts.
 
 #include <string_view>
 
 #include "forms/control_store.h"
+#include "forms/allowable_stress.h"
 #include "forms/form_model.h"
 
 namespace stelvar {
@@ -18,22 +19,6 @@ ControlStore DesignConditionsDefaults();
 class DesignConditionsForm : public FormModel {
 public:
     DesignConditionsForm() : FormModel(DesignConditionsDefaults()) {}
-};
-
-// Control names of the allowable-stress window.
-namespace allowable_stress {
-inline constexpr std::string_view kStrength = "RadioGroup1";   // σck: "18", "21", "24"
-inline constexpr std::string_view kDesignCase = "RadioGroup4"; // "常時", "地震時"
-inline constexpr std::string_view kSigmaCa = "Edit1";          // σca
-inline constexpr std::string_view kSigmaCat = "Edit2";         // σcat
-inline constexpr std::string_view kTauCa = "Edit3";            // τca
-}  // namespace allowable_stress
-
-ControlStore AllowableStressDefaults();
-
-class AllowableStressForm : public FormModel {
-public:
-    AllowableStressForm() : FormModel(AllowableStressDefaults()) {}
 };
 
 }  // namespace stelvar
