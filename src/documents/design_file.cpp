@@ -1,5 +1,7 @@
 #include "documents/design_file.h"
 
+#include <vector>
+
 #include "documents/file_io.h"
 #include "text/cp932.h"
 #include "text/number.h"
@@ -177,10 +179,63 @@ std::string DesignConditionsFileBytes(const ControlStore& conditions) {
     return out.Take();
 }
 
+namespace {
+
+// What the file said for one control, kept so that it can be said again.
+struct AppliedLines {
+    const FileEntry* Entry;
+    std::vector<std::string> Lines;
+};
+
+// Whether the window still shows what these lines put into it.
+bool StillShows(const ControlStore& c, const AppliedLines& applied) {
+    const std::string_view name = applied.Entry->Control;
+    const std::vector<std::string>& l = applied.Lines;
+    switch (applied.Entry->Lines) {
+    case EditTriple:
+        return c.Text(name) == l[0] && c.Background(name) == TextToColour(l[1]) &&
+               c.Enabled(name) == (l[2] == kTrue);
+    case CheckPair:
+        return c.Checked(name) == (l[0] == kTrue) && c.FontColour(name) == TextToColour(l[1]);
+    case Text:
+        return c.Text(name) == l[0];
+    case Index:
+    case GridCells:
+        break;
+    }
+    return true;
+}
+
+void Apply(const AppliedLines& applied, DesignConditionsForm& conditions) {
+    const std::string_view name = applied.Entry->Control;
+    const std::vector<std::string>& l = applied.Lines;
+    switch (applied.Entry->Lines) {
+    case EditTriple:
+        conditions.SetText(name, l[0]);
+        conditions.SetBackground(name, TextToColour(l[1]));
+        conditions.SetEnabled(name, l[2] == kTrue);
+        break;
+    case CheckPair:
+        conditions.SetChecked(name, l[0] == kTrue);
+        conditions.SetFontColour(name, TextToColour(l[1]));
+        break;
+    case Text:
+        conditions.SetText(name, l[0]);
+        break;
+    case Index:
+    case GridCells:
+        break;
+    }
+}
+
+}  // namespace
+
 void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& conditions,
                                AllowableStressForm& allowableStress) {
+    const DesignConditionsForm::RestoringTexts restoring(conditions);
     conditions.SetIndex("PageControl3", 0);
     LineReader in(bytes);
+    std::vector<AppliedLines> applied;
     for (const FileEntry& entry : kLayout) {
         const std::string_view name = entry.Control;
         switch (entry.Lines) {
@@ -190,18 +245,30 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
                 allowableStress.SetIndex(allowable_stress::kDesignCase,
                                          conditions.Controls().Index(name));
             break;
-        case Text:
-            conditions.SetText(name, in.Next());
+        case Text: {
+            AppliedLines a{&entry, {in.Next()}};
+            conditions.SetText(name, a.Lines[0]);
+            applied.push_back(std::move(a));
             break;
-        case EditTriple:
-            conditions.SetText(name, in.Next());
-            conditions.SetBackground(name, TextToColour(in.Next()));
-            conditions.SetEnabled(name, in.Next() == kTrue);
+        }
+        case EditTriple: {
+            AppliedLines a{&entry, {in.Next()}};
+            conditions.SetText(name, a.Lines[0]);
+            a.Lines.push_back(in.Next());
+            conditions.SetBackground(name, TextToColour(a.Lines[1]));
+            a.Lines.push_back(in.Next());
+            conditions.SetEnabled(name, a.Lines[2] == kTrue);
+            applied.push_back(std::move(a));
             break;
-        case CheckPair:
-            conditions.SetChecked(name, in.Next() == kTrue);
-            conditions.SetFontColour(name, TextToColour(in.Next()));
+        }
+        case CheckPair: {
+            AppliedLines a{&entry, {in.Next()}};
+            conditions.SetChecked(name, a.Lines[0] == kTrue);
+            a.Lines.push_back(in.Next());
+            conditions.SetFontColour(name, TextToColour(a.Lines[1]));
+            applied.push_back(std::move(a));
             break;
+        }
         case GridCells: {
             const int rows = conditions.Controls().RowCount(name);
             const int columns = conditions.Controls().ColumnCount(name);
@@ -211,6 +278,13 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
             break;
         }
         }
+        // A selection or check box reacts by refilling the boxes it governs. Nearly all
+        // of them are stored after it and restored by their own lines; the surcharge
+        // position is stored after the surcharge switch and box, so whatever a reaction
+        // changed among the boxes already read is put back as the file says.
+        if (entry.Lines == Index || entry.Lines == CheckPair)
+            for (const AppliedLines& a : applied)
+                if (!StillShows(conditions.Controls(), a)) Apply(a, conditions);
     }
 
     // The allowable-stress window follows the loaded strength and stresses; the loaded
@@ -223,15 +297,22 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
     allowableStress.SetText(allowable_stress::kSigmaCa, conditions.Controls().Text("Edit23"));
     allowableStress.SetText(allowable_stress::kSigmaCat, conditions.Controls().Text("Edit24"));
     allowableStress.SetText(allowable_stress::kTauCa, conditions.Controls().Text("Edit25"));
+    conditions.RedrawFigures();
 }
 
 void SaveDesignConditionsFile(const std::filesystem::path& file, const ControlStore& conditions) {
     WriteFileReplacing(file, DesignConditionsFileBytes(conditions));
 }
 
+void SaveDesignConditionsFile(const std::filesystem::path& file, DesignConditionsForm& conditions) {
+    SaveDesignConditionsFile(file, conditions.Controls());
+    conditions.ShowProjectTitle(ProjectTitle(file));
+}
+
 void LoadDesignConditionsFile(const std::filesystem::path& file, DesignConditionsForm& conditions,
                           AllowableStressForm& allowableStress) {
     const std::string bytes = ReadWholeFile(file);
+    conditions.ShowProjectTitle(ProjectTitle(file));
     try {
         ApplyDesignConditionsFile(bytes, conditions, allowableStress);
     } catch (const EncodingError& e) {

@@ -35,21 +35,29 @@ std::span<const FileEntry> DesignConditionsFileLayout();
 // later line); nothing is written then.
 std::string DesignConditionsFileBytes(const ControlStore& conditions);
 
-// Applies the file's lines to the window, in order, as if the user entered them:
-// the load notebook first shows its first page; the design case is copied into the
-// allowable-stress window as soon as it is set; after the last line the allowable-stress
-// window takes the strength choice (when the strength text is "18", "21" or "24") and
-// the three allowable stresses. Missing lines read as empty. An index or colour line
-// that is not a number throws ConversionError ("'%s' is not a valid integer value");
-// what was applied before keeps its new value. Throws EncodingError for a line that is
-// not Shift-JIS text.
+// Applies the file's lines to the window, in order, as if the user entered them: the
+// load notebook first shows its first page; every selection and check box runs the
+// window's reaction, and the boxes it governs then take their own saved text, colour and
+// enabled state (texts are restored, not typed: the design coefficient is not
+// recomputed from them); the design case is copied into the allowable-stress window as
+// soon as it is set; after the last line the allowable-stress window takes the strength
+// choice (when the strength text is "18", "21" or "24") and the three allowable
+// stresses, and the wall figures are redrawn. Missing lines read as empty. An index or
+// colour line that is not a number throws ConversionError ("'%s' is not a valid integer
+// value"); what was applied before keeps its new value. Throws EncodingError for a line
+// that is not Shift-JIS text.
 void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& conditions,
                                AllowableStressForm& allowableStress);
 
 // Saves the window's controls; an existing file is replaced only by a complete new one.
 void SaveDesignConditionsFile(const std::filesystem::path& file, const ControlStore& conditions);
 
-// Reads the file and applies it (FileError when it cannot be read).
+// Saves the window and, once the file is written, shows its project title in the
+// window caption.
+void SaveDesignConditionsFile(const std::filesystem::path& file, DesignConditionsForm& conditions);
+
+// Reads the file, shows its project title in the window caption and applies it
+// (FileError when it cannot be read; nothing changes then).
 void LoadDesignConditionsFile(const std::filesystem::path& file, DesignConditionsForm& conditions,
                           AllowableStressForm& allowableStress);
 

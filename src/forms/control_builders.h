@@ -78,6 +78,36 @@ inline ControlState List(Colour background) {
     return c;
 }
 
+// A fixed text, shown or hidden.
+inline ControlState Label(std::string caption, bool visible = true) {
+    ControlState c;
+    c.Kind = ControlKind::Label;
+    c.Caption = std::move(caption);
+    c.Visible = visible;
+    c.Background = clBtnFace;
+    return c;
+}
+
+inline ControlState Button(std::string caption) {
+    ControlState c;
+    c.Kind = ControlKind::Button;
+    c.Caption = std::move(caption);
+    c.Background = clBtnFace;
+    return c;
+}
+
+// The same control with a caption (check box, selection group, notebook page).
+inline ControlState Captioned(std::string caption, ControlState c) {
+    c.Caption = std::move(caption);
+    return c;
+}
+
+// The same control with a pop-up hint.
+inline ControlState Hinted(std::string hint, ControlState c) {
+    c.Hint = std::move(hint);
+    return c;
+}
+
 // "1.0", "1.1", ... in tenths, both ends included.
 inline Items Tenths(int firstTenths, int lastTenths, int step) {
     Items items;

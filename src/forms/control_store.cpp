@@ -149,4 +149,10 @@ void ControlStore::SetCell(std::string_view name, int row, int column, std::stri
     c.Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
 }
 
+void ControlStore::SetColumnWidths(std::string_view name, std::vector<int> widths) {
+    ControlState& c = Find(name);
+    if (c.Kind != ControlKind::StringGrid) ThrowLacks(name, "cells");
+    c.ColumnWidths = std::move(widths);
+}
+
 }  // namespace stelvar

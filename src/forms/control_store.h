@@ -28,6 +28,8 @@ enum class ControlKind {
     TabSheet,     // one page of a notebook, shown or hidden: Visible
     StringGrid,   // Cells[row][column], row 0 and column 0 are the fixed header cells
     ListBox,      // Items, ItemIndex
+    Label,        // a fixed text on a figure or beside a box: Caption, Visible
+    Button,       // a push button: Caption; its click is an action of the window model
 };
 
 struct ControlState {
@@ -41,6 +43,12 @@ struct ControlState {
     Colour Background = clWindow;
     Colour FontColour = clWindowText;
     std::vector<std::vector<std::string>> Cells;
+    // What the control shows besides its value: the caption of a check box, selection
+    // group, label, button or notebook page; the pop-up hint of a box.
+    std::string Caption;
+    std::string Hint;
+    // Widths of a grid's columns, in pixels (empty: the view's default).
+    std::vector<int> ColumnWidths;
 
     bool operator==(const ControlState&) const = default;
 };
@@ -100,6 +108,7 @@ public:
     // Replaces the items; the selection is kept when it is still an item, else cleared.
     void SetItems(std::string_view name, std::vector<std::string> items);
     void SetCell(std::string_view name, int row, int column, std::string_view text);
+    void SetColumnWidths(std::string_view name, std::vector<int> widths);
 
     bool operator==(const ControlStore& other) const { return controls_ == other.controls_; }
 

@@ -51,6 +51,8 @@ void FormModel::SetValue(std::string_view name, std::string_view value) {
                                      std::string(name) + "' (TRUE or FALSE)");
     case ControlKind::TabSheet:
     case ControlKind::StringGrid:
+    case ControlKind::Label:
+    case ControlKind::Button:
         break;
     }
     throw ControlError(name, "control '" + std::string(name) + "' takes no single value");

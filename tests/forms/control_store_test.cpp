@@ -71,6 +71,7 @@ TEST(ControlStore, UnknownNamesAndMissingPropertiesNameTheControl) {
         {[&] { s.Text("CheckBox7"); }, "control 'CheckBox7' has no text"},
         {[&] { s.SetText("RadioGroup1", "x"); }, "control 'RadioGroup1' has no text"},
         {[&] { s.Cell("Edit15", 0, 0); }, "control 'Edit15' has no cells"},
+        {[&] { s.SetColumnWidths("RadioGroup1", {30}); }, "control 'RadioGroup1' has no cells"},
         {[&] { s.SetCell("StringGrid2", 2, 1, "x"); },
          "cell (2, 1) is outside the grid 'StringGrid2'"},
         {[&] { s.Cell("StringGrid2", 1, -1); }, "cell (1, -1) is outside the grid 'StringGrid2'"},
@@ -108,6 +109,7 @@ TEST(ControlStore, EqualityCoversEveryProperty) {
         [](ControlStore& s) { s.SetFontColour("CheckBox7", clMaroon); },
         [](ControlStore& s) { s.SetItems("RadioGroup1", {"砂、砂礫", "砂質土", "粘性土"}); },
         [](ControlStore& s) { s.SetCell("StringGrid2", 1, 1, ""); },
+        [](ControlStore& s) { s.SetColumnWidths("StringGrid2", {30, 45}); },
     };
     for (const auto& change : changes) {
         ControlStore changed = base;

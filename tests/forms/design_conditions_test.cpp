@@ -128,6 +128,32 @@ TEST(DesignConditionsDefaults, SoilLayerGrid) {
     EXPECT_EQ(s.Cell("StringGrid3", 1, 1), "       Tg<0.2");
 }
 
+TEST(DesignConditionsDefaults, FigureLabelsButtonsAndGridWidths) {
+    namespace dc = design_conditions;
+    const ControlStore s = DesignConditionsDefaults();
+    const std::pair<std::string_view, const char*> labels[] = {
+        {dc::kKeyPositionLabel, "(1)"}, {dc::kKeyWidthLabel, "(2)"}, {dc::kKeyHeightLabel, "(3)"},
+        {dc::kGroundLevelLabel, "計画地盤面"}, {dc::kH0Label, "H0"},
+        {dc::kVirtualGroundLabel, "仮想地盤面 ----"}, {dc::kH1Label, "H1"}, {dc::kH2Label, "H2"},
+        {dc::kH3Label, "H3"}};
+    for (const auto& [name, caption] : labels) {
+        EXPECT_EQ(s.State(name).Kind, ControlKind::Label) << name;
+        EXPECT_EQ(s.State(name).Caption, caption) << name;
+        EXPECT_EQ(s.Visible(name), name == dc::kGroundLevelLabel) << name;
+    }
+    const std::pair<const char*, const char*> buttons[] = {
+        {"SpeedButton1", "計算開始"}, {"SpeedButton2", "基礎地盤定数"},
+        {"SpeedButton3", "許容応力度"}, {"SpeedButton4", "特性値（Tg）計算"},
+        {"SpeedButton5", "あ"}, {"SpeedButton26", "わ"}};
+    for (const auto& [name, caption] : buttons) EXPECT_EQ(s.State(name).Caption, caption) << name;
+    EXPECT_EQ(s.State("CheckBox3").Caption, "②水圧");
+    EXPECT_EQ(s.State("RadioGroup9").Caption, "地震時荷重(常時は無効)");
+    EXPECT_EQ(s.State("Edit16").Hint, "許容鉛直支持力度(H24指針P69：解表4-8)");
+    EXPECT_EQ(s.State("StringGrid1").ColumnWidths, (std::vector<int>{65, 30, 29, 30}));
+    EXPECT_EQ(s.State("StringGrid2").ColumnWidths, (std::vector<int>{30, 45, 30, 49}));
+    EXPECT_EQ(s.State("StringGrid3").ColumnWidths, (std::vector<int>{55, 93}));
+}
+
 TEST(AllowableStressDefaults, StrengthCaseAndStresses) {
     using namespace allowable_stress;
     const ControlStore s = AllowableStressDefaults();

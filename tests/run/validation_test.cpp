@@ -1,0 +1,179 @@
+// The look at the inputs before a run: which findings a set of inputs gives, in which
+// order, and whether they refuse the run.
+
+#include "run/validation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/allowable_stress.h"
+#include "forms/design_conditions.h"
+#include "forms/form_model.h"
+#include "text/number.h"
+
+namespace stelvar {
+namespace {
+
+using Settings = std::vector<std::pair<const char*, const char*>>;
+
+// The windows' controls without their reactions, so that a case sets exactly the
+// values it names.
+struct Windows {
+    FormModel conditions{DesignConditionsDefaults()};
+    FormModel stresses{AllowableStressDefaults()};
+
+    explicit Windows(const Settings& onConditions, const Settings& onStresses = {}) {
+        for (const auto& [name, value] : onConditions) conditions.SetValue(name, value);
+        for (const auto& [name, value] : onStresses) stresses.SetValue(name, value);
+    }
+};
+
+std::vector<InputFinding> Findings(const Windows& w, bool& refused) {
+    std::vector<InputFinding> out;
+    refused = CheckInputs(w.conditions.Controls(), w.stresses.Controls(),
+                          [&out](const InputFinding& f) { out.push_back(f); });
+    return out;
+}
+
+const Settings kKey = {{"RadioGroup2", "1"}, {"Edit35", "800"}, {"Edit40", "500"},
+                       {"Edit41", "400"}};
+
+Settings With(Settings base, const Settings& more) {
+    base.insert(base.end(), more.begin(), more.end());
+    return base;
+}
+
+struct Case {
+    const char* Name;
+    Settings Conditions;
+    Settings Stresses;
+    std::vector<int> Checks;  // the findings, in order
+    bool Refused;
+};
+
+TEST(CheckInputs, FindingsInTableOrder) {
+    const Case cases[] = {
+        {"defaults", {}, {}, {}, false},
+        {"cohesion 25 is a warning", {{"Edit21", "25"}}, {}, {1}, false},
+        {"cohesion 20 is accepted", {{"Edit21", "20"}}, {}, {}, false},
+        {"adhesion 20.5 is a warning", {{"Edit18", "20.5"}}, {}, {2}, false},
+        {"key width 5", With(kKey, {{"Edit40", "5"}}), {}, {4}, true},
+        {"key position below 0, height 9.9",
+         With(kKey, {{"Edit35", "-1"}, {"Edit41", "9.9"}}), {}, {3, 5}, true},
+        {"key 10 mm wide and high at 0", With(kKey, {{"Edit35", "0"}, {"Edit40", "10"},
+                                                     {"Edit41", "10"}}), {}, {}, false},
+        {"key absent: its boxes are not read",
+         {{"Edit35", "x"}, {"Edit40", ""}, {"Edit41", "-5"}}, {}, {}, false},
+        {"concrete 1.9", {{"ComboBox7", "1.9"}}, {}, {6}, true},
+        {"slope without gradient", {{"TabControl1", "1"}, {"ComboBox1", "0"}}, {}, {7}, true},
+        {"slope 1.0 at φ 45°", {{"TabControl1", "1"}, {"ComboBox1", "1.0"}, {"Edit14", "45"}},
+         {}, {8}, true},
+        {"slope 1.0 at φ 46°", {{"TabControl1", "1"}, {"ComboBox1", "1.0"}, {"Edit14", "46"}},
+         {}, {}, false},
+        {"embankment without gradient",
+         {{"TabControl1", "2"}, {"ComboBox1", "0"}, {"Edit28", "2000"}}, {}, {9}, true},
+        {"embankment 1.5 without height",
+         {{"TabControl1", "2"}, {"ComboBox1", "1.5"}, {"Edit28", "0"}}, {}, {10}, true},
+        {"embankment steeper than φ is not checked",
+         {{"TabControl1", "2"}, {"ComboBox1", "1.0"}, {"Edit28", "2000"}, {"Edit14", "30"}},
+         {}, {}, false},
+        {"flat surface: gradient not read", {{"ComboBox1", "-"}}, {}, {}, false},
+        {"widths 0.5 mm over the base", {{"Edit36", "600.5"}}, {}, {}, false},
+        {"widths 1 mm over the base", {{"Edit36", "601"}}, {}, {11}, true},
+        {"widths 1 mm under the base", {{"Edit31", "2401"}}, {}, {11}, true},
+        {"leaning wall: gravity widths not compared",
+         {{"PageControl2", "1"}, {"Edit31", "3000"}}, {}, {}, false},
+        {"ordinary case, seismic stresses", {}, {{"RadioGroup4", "1"}}, {12}, true},
+        {"seismic case, ordinary stresses", {{"RadioGroup5", "1"}}, {}, {13}, true},
+        {"seismic, ordinary pressure model, surcharge on",
+         {{"RadioGroup5", "1"}, {"RadioGroup9", "0"}, {"CheckBox1", "TRUE"}},
+         {{"RadioGroup4", "1"}}, {14}, false},
+        {"seismic, ordinary pressure model, no surcharge",
+         {{"RadioGroup5", "1"}, {"RadioGroup9", "0"}, {"CheckBox1", "FALSE"}},
+         {{"RadioGroup4", "1"}}, {}, false},
+        {"several faults at once",
+         With(kKey, {{"Edit21", "25"}, {"Edit40", "5"}, {"ComboBox7", "1"},
+                     {"TabControl1", "1"}, {"ComboBox1", "1.0"}, {"Edit14", "40"},
+                     {"Edit30", "300"}}),
+         {{"RadioGroup4", "1"}}, {1, 4, 6, 8, 11, 12}, true},
+    };
+    for (const Case& c : cases) {
+        bool refused = false;
+        const std::vector<InputFinding> found = Findings(Windows(c.Conditions, c.Stresses), refused);
+        std::vector<int> checks;
+        for (const InputFinding& f : found) {
+            checks.push_back(f.Check);
+            const bool warning = f.Check == 1 || f.Check == 2 || f.Check == 14;
+            EXPECT_EQ(f.Kind, warning ? FindingKind::Warning : FindingKind::Error)
+                << c.Name << ": check " << f.Check;
+        }
+        EXPECT_EQ(checks, c.Checks) << c.Name;
+        EXPECT_EQ(refused, c.Refused) << c.Name;
+    }
+}
+
+// Every finding is shown as a plain message with its own text.
+TEST(ValidateInputs, ShowsEachMessage) {
+    const std::map<int, std::string> messages = {
+        {1, "粘着力が過大です。修正する事をお勧めします。"},
+        {2, "付着力が過大です。修正する事をお勧めします。"},
+        {3, "突起位置を再確認して下さい。"},
+        {4, "突起幅を再確認して下さい。"},
+        {5, "突起高を再確認して下さい。"},
+        {6, "コンクリート重量を再確認して下さい。"},
+        {7, "法面勾配を設定して下さい。"},
+        {8, "せん断抵抗角より法面勾配が大きいです。修正して下さい。"},
+        {9, "法面勾配を設定して下さい。"},
+        {10, "盛土高を設定して下さい。"},
+        {11, "擁壁形状(幅)を再確認して下さい。"},
+        {12, "[常時計算時]に\r[許容応力度]が[地震時]になっています。\r確認して、訂正して下さい。"},
+        {13, "[地震時計算時]に\r[許容応力度]が[常時]になっています。\r確認して、訂正して下さい。"},
+        {14, "[地震時土圧計算法]が[載荷無常時土圧]です。\rしかし、[②載荷重]が[載荷重有り]になっ"
+             "ています。\r[②載荷重]を確認してください。\r計算は、このまま続行します。"},
+    };
+    // Between them these two cases find every check once.
+    const Windows first(With(kKey, {{"Edit21", "21"}, {"Edit18", "21"}, {"Edit35", "-1"},
+                                    {"Edit40", "1"}, {"Edit41", "1"}, {"ComboBox7", "0"},
+                                    {"TabControl1", "1"}, {"ComboBox1", "0"},
+                                    {"Edit2", "999"}}),
+                        {{"RadioGroup4", "1"}});
+    const Windows second(Settings{{"TabControl1", "1"}, {"ComboBox1", "1.0"}, {"Edit14", "30"},
+                          {"RadioGroup5", "1"}, {"RadioGroup9", "0"}, {"CheckBox1", "TRUE"}});
+    const Windows third(Settings{{"TabControl1", "2"}, {"ComboBox1", "0"}, {"Edit28", "0"}});
+
+    std::vector<std::string> shown;
+    std::vector<std::string> expected;
+    for (const Windows* w : {&first, &second, &third}) {
+        ScriptedDialogs dialogs;
+        EXPECT_TRUE(ValidateInputs(w->conditions.Controls(), w->stresses.Controls(), dialogs));
+        for (const std::string& t : dialogs.Texts(ScriptedDialogs::Entry::Kind::Message))
+            shown.push_back(t);
+        EXPECT_EQ(dialogs.Texts(ScriptedDialogs::Entry::Kind::Message).size(),
+                  dialogs.Shown().size());
+    }
+    for (int check : {1, 2, 3, 4, 5, 6, 7, 11, 12, 8, 13, 14, 9, 10})
+        expected.push_back(messages.at(check));
+    EXPECT_EQ(shown, expected);
+}
+
+// A text that is not a number stops the look with the conversion message, after the
+// earlier findings were shown.
+TEST(ValidateInputs, TextThatIsNotANumberThrowsAfterEarlierMessages) {
+    const Windows w(Settings{{"Edit21", "25"}, {"Edit18", "2O"}});
+    ScriptedDialogs dialogs;
+    try {
+        ValidateInputs(w.conditions.Controls(), w.stresses.Controls(), dialogs);
+        FAIL() << "no ConversionError";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'2O' is not a valid floating point value");
+    }
+    EXPECT_EQ(dialogs.Texts(ScriptedDialogs::Entry::Kind::Message),
+              std::vector<std::string>{"粘着力が過大です。修正する事をお勧めします。"});
+}
+
+}  // namespace
+}  // namespace stelvar
