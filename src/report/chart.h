@@ -3,6 +3,7 @@
 // drawing. The results window, the printed pages, the PDF and the figure export all
 // draw from it.
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,7 @@ struct SeriesPoint {
 struct MarkFont {
     std::string Name = "ＭＳ Ｐ明朝";
     int Height = 12;
-    int Size = 9;  // point size where a Part sets one (Chart2's dimension marks)
+    int Size = 9;  // point size (the font-size track bar sets it for Chart2's dimension marks)
 };
 
 struct ChartSeries {
@@ -59,7 +60,9 @@ struct Chart {
     ChartAxis Bottom;
     ChartAxis Left;
     bool Legend = false;
-    std::vector<ChartSeries> Series;  // in the order they were created
+    // In the order they were created. A deque, so that a reference to one series stays
+    // valid while further series are added.
+    std::deque<ChartSeries> Series;
 
     // The named series; a series not yet present is appended (series keep the order
     // in which they were first set up or used, which is their drawing order).

@@ -41,15 +41,19 @@ std::vector<std::string> SplitComma(std::string_view text) {
 }  // namespace
 
 void StringGridContent::Resize(int cols, int rows) {
-    ColCount = cols;
-    RowCount = rows;
+    ColCount = std::max(cols, 0);
+    RowCount = std::max(rows, 0);
+    cols = ColCount;
+    rows = RowCount;
     ColWidths.resize(static_cast<std::size_t>(cols), DefaultColWidth);
     Cells.resize(static_cast<std::size_t>(rows));
     for (auto& row : Cells) row.resize(static_cast<std::size_t>(cols));
 }
 
 void StringGridContent::SetColWidth(int col, int width) {
-    if (col >= ColCount) Resize(col + 1, RowCount);
+    if (col < 0) throw std::out_of_range("grid column outside the grid");
+    // ColCount and RowCount are public: make the storage agree with them first.
+    Resize(std::max(ColCount, col + 1), RowCount);
     ColWidths[static_cast<std::size_t>(col)] = width;
 }
 
@@ -68,8 +72,9 @@ const std::string& StringGridContent::Cell(int col, int row) const {
 
 void StringGridContent::SetCell(int col, int row, std::string text) {
     if (col < 0 || row < 0) throw std::out_of_range("grid cell outside the grid");
-    if (col >= ColCount || row >= RowCount)
-        Resize(std::max(ColCount, col + 1), std::max(RowCount, row + 1));
+    // ColCount and RowCount are public and may have been changed directly: the storage
+    // always follows them before a cell is written.
+    Resize(std::max(ColCount, col + 1), std::max(RowCount, row + 1));
     Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
 }
 

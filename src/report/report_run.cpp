@@ -1,0 +1,52 @@
+#include "report/report_run.h"
+
+#include "report/report_writers.h"
+#include "report/results_setup.h"
+
+namespace stelvar {
+namespace {
+
+// With the resultant too far forward there is no ground reaction and no member design:
+// the member pages must not keep an earlier wall's figures, nor the load summary.
+void ClearMemberResults(ResultsStore& store) {
+    for (const char* list : {"ListBox8", "ListBox19", "ListBox14", "ListBox9", "ListBox11",
+                             "ListBox13", "ListBox12"})
+        store.List(list).Clear();
+    for (const char* chart : {"Chart3", "Chart6", "Chart7", "Chart8"}) store.GetChart(chart).Clear();
+}
+
+}  // namespace
+
+RunOutcome RunWithReport(const ControlSource& controls, ResultsStore& store,
+                         std::string_view projectTitle) {
+    ResetResultGrids(store);
+    // The slab menu and the printed slab pages' titles follow the wall type here, once
+    // the main window exists.
+
+    RunOutcome out;
+    TAntei& a = out.Object;
+    ClearBeforeCalculation(store);
+
+    CalculationSequence(a, controls);
+    out.WholeWall = static_cast<const TPa&>(a);
+    out.Checks = ComputeVerdicts(a);
+
+    // The reports read the whole-wall earth pressure: they run before the stem design
+    // repeats the wedge search per section on the same object.
+    WriteDesignConditions(a, controls, store, projectTitle);
+    WriteSelfWeightReport(a, store);
+    WriteEarthPressureReport(a, store);
+    WriteLoadTable(a, store);
+    // Stability report (section Ⅲ-1 with the verdict captions) and the load figure
+    // (Ⅲ-2) come here.
+
+    if (StructuralStageRuns(a)) {
+        StemDesign(a);
+        // Section Ⅳ (stem, toe slab, heel slab, shear key) is written here.
+    } else {
+        ClearMemberResults(store);
+    }
+    return out;
+}
+
+}  // namespace stelvar
