@@ -14,9 +14,13 @@
 #include <CLI/CLI.hpp>
 
 #include "documents/design_file.h"
+#include "documents/text_export.h"
 #include "forms/design_conditions.h"
+#include "report/report_run.h"
+#include "report/results_setup.h"
 #include "run/calculation.h"
 #include "run/result_json.h"
+#include "run/validation.h"
 
 namespace fs = std::filesystem;
 using namespace stelvar;
@@ -50,6 +54,14 @@ std::vector<std::string> ExpandInputs(const std::vector<std::string>& args) {
 
 const char* OkNo(bool ok) { return ok ? "OK" : "NO"; }
 
+// A message box's CR line breaks become line ends on a terminal.
+std::string TerminalText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '\r') c = '\n';
+    return out;
+}
+
 void PrintSummary(const RunOutcome& r, const std::string& label) {
     const TAntei& a = r.Object;
     const TPa& p = r.WholeWall;
@@ -74,10 +86,16 @@ int main(int argc, char** argv) {
     std::vector<std::string> inputs;
     std::vector<std::string> sets;
     bool json = false;
+    std::string txtPath;
     app.add_option("files", inputs, "design-conditions files (.dat) or directories of them");
     app.add_option("--set", sets, "set a control before the run: Name=value")->take_all();
     app.add_flag("--json", json, "print every result field as one JSON object per input");
+    CLI::Option* txt = app.add_option("--txt", txtPath,
+                                      "write the calculation document as text (default 擁壁.txt)")
+                           ->expected(0, 1);
     CLI11_PARSE(app, argc, argv);
+    const bool writeText = txt->count() > 0;
+    if (writeText && txtPath.empty()) txtPath = "擁壁.txt";
 
     std::vector<Assignment> assignments;
     for (const std::string& s : sets) {
@@ -93,6 +111,12 @@ int main(int argc, char** argv) {
     for (const std::string& f : ExpandInputs(inputs)) runs.emplace_back(f);
     if (inputs.empty()) runs.emplace_back(std::nullopt);
 
+    if (writeText && runs.size() > 1) {
+        std::cerr << "stelvar-cli: --txt writes the document of one input; " << runs.size()
+                  << " inputs were given\n";
+        return 2;
+    }
+
     int status = 0;
     for (const auto& file : runs) {
         const std::string label = file ? *file : std::string("(default design conditions)");
@@ -100,8 +124,35 @@ int main(int argc, char** argv) {
             DesignConditionsForm conditions;
             AllowableStressForm stresses;
             if (file) LoadDesignConditionsFile(*file, conditions, stresses);
-            for (const Assignment& as : assignments) conditions.SetValue(as.Name, as.Value);
-            const RunOutcome outcome = RunCalculation(conditions.Controls());
+            for (const Assignment& as : assignments) {
+                conditions.SetValue(as.Name, as.Value);
+                // As a loaded file does, the design case is copied to the allowable
+                // stresses, so that a seismic run is not refused for ordinary stresses.
+                if (as.Name == "RadioGroup5")
+                    stresses.SetIndex(allowable_stress::kDesignCase, conditions.Controls().Index("RadioGroup5"));
+            }
+
+            const bool refused = CheckInputs(
+                conditions.Controls(), stresses.Controls(), [&](const InputFinding& f) {
+                    std::cerr << "stelvar-cli: " << label << ": "
+                              << (f.Kind == FindingKind::Error ? "error: " : "warning: ")
+                              << TerminalText(f.Message) << '\n';
+                });
+            if (refused) {
+                status = 1;
+                continue;
+            }
+
+            RunOutcome outcome;
+            if (writeText) {
+                ResultsStore store;
+                SetUpResultsWindow(store, 0);
+                outcome = RunWithReport(conditions.Controls(), store,
+                                        file ? ProjectTitle(*file) : std::string());
+                WriteTextExport(store, conditions.Controls(), fs::path(txtPath));
+            } else {
+                outcome = RunCalculation(conditions.Controls());
+            }
             if (json)
                 std::cout << RunOutcomeToJson(outcome, file ? *file : std::string()).dump() << '\n';
             else

@@ -137,5 +137,44 @@ TEST(Cli, ConversionErrorsAndBadArgumentsFailWithAMessage) {
     EXPECT_EQ(malformed.Status, 2);
 }
 
+TEST(Cli, ValidationWarnsOrRefusesBeforeTheRun) {
+    testing::TempDir dir;
+    Result warning = RunCli("--json --set Edit21=25", dir);
+    EXPECT_EQ(warning.Status, 0);
+    EXPECT_NE(warning.Err.find("warning: 粘着力が過大です。"), std::string::npos) << warning.Err;
+    EXPECT_EQ(JsonLines(warning.Out).size(), 1u);
+
+    Result refused = RunCli("--json --set RadioGroup2=1 --set Edit40=5 --set Edit41=5", dir);
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_NE(refused.Err.find("error: 突起幅を再確認して下さい。"), std::string::npos);
+    EXPECT_NE(refused.Err.find("error: 突起高を再確認して下さい。"), std::string::npos);
+    EXPECT_TRUE(refused.Out.empty());
+
+    // The seismic case set on the command line carries the allowable stresses with it.
+    Result seismic = RunCli("--json --set RadioGroup5=1 --set Edit61=0.2", dir);
+    EXPECT_EQ(seismic.Status, 0) << seismic.Err;
+    EXPECT_EQ(JsonLines(seismic.Out).at(0)["LoadCase"], 1);
+}
+
+TEST(Cli, WritesTheTextDocument) {
+    testing::TempDir dir;
+    const auto path = dir / "wall.txt";
+    Result r = RunCli("--txt " + path.string(), dir);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string bytes = ss.str();
+    EXPECT_EQ(bytes.rfind("Vantorel Ver3.0\r\n", 0), 0u);
+    EXPECT_NE(bytes.find("\x96\xda\x8e\x9f"), std::string::npos);  // 目次 in Shift-JIS
+
+    Result two = RunCli("--txt " + path.string() + " a.dat b.dat", dir);
+    EXPECT_EQ(two.Status, 2);
+
+    Result unwritable = RunCli("--txt '" + (dir / "no folder" / "wall.txt").string() + "'", dir);
+    EXPECT_EQ(unwritable.Status, 1);
+    EXPECT_NE(unwritable.Err.find("no folder"), std::string::npos) << unwritable.Err;
+}
+
 }  // namespace
 }  // namespace stelvar
