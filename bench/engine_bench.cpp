@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "forms/design_conditions.h"
+#include "report/report_run.h"
+#include "report/results_setup.h"
 #include "run/calculation.h"
 
 using namespace stelvar;
@@ -60,3 +62,15 @@ void BM_SeismicEmbankmentWaterKey(benchmark::State& state) {
 BENCHMARK(BM_DefaultGravityWall);
 BENCHMARK(BM_DefaultLeaningWall);
 BENCHMARK(BM_SeismicEmbankmentWaterKey);
+
+// A full run with every report writer into the results store, as the program runs it.
+static void BM_DefaultGravityWallWithReport(benchmark::State& state) {
+    const DesignConditionsForm form;
+    ResultsStore store;
+    SetUpResultsWindow(store, 0);
+    for (auto _ : state) {
+        RunOutcome r = RunWithReport(form.Controls(), store);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_DefaultGravityWallWithReport);

@@ -25,6 +25,7 @@ struct MarkFont {
     std::string Name = "ＭＳ Ｐ明朝";
     int Height = 12;
     int Size = 9;  // point size (the font-size track bar sets it for Chart2's dimension marks)
+    Colour FontColour{0x000000};  // colour of the point labels
 };
 
 struct ChartSeries {

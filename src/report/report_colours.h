@@ -11,6 +11,8 @@ namespace stelvar::report_colours {
 inline constexpr Colour clRed{0x0000FF};
 inline constexpr Colour clBlue{0xFF0000};
 inline constexpr Colour clAqua{0xFFFF00};
+inline constexpr Colour clPurple{0x800080};
+inline constexpr Colour clLime{0x00FF00};
 
 // "出力図色": the colour itself in colour output, black in black-and-white output.
 inline Colour Ink(const WindowSettings& settings, Colour colour) {

@@ -2,6 +2,10 @@
 
 #include "report/report_writers.h"
 #include "report/results_setup.h"
+#include "report/write_load_diagram.h"
+#include "report/write_slabs.h"
+#include "report/write_stability.h"
+#include "report/write_stem.h"
 
 namespace stelvar {
 namespace {
@@ -37,12 +41,13 @@ RunOutcome RunWithReport(const ControlSource& controls, ResultsStore& store,
     WriteSelfWeightReport(a, store);
     WriteEarthPressureReport(a, store);
     WriteLoadTable(a, store);
-    // Stability report (section Ⅲ-1 with the verdict captions) and the load figure
-    // (Ⅲ-2) come here.
+    WriteStabilityReport(a, store);
+    WriteLoadDiagram(a, store);
 
     if (StructuralStageRuns(a)) {
         StemDesign(a);
-        // Section Ⅳ (stem, toe slab, heel slab, shear key) is written here.
+        WriteStemReport(a, store);
+        WriteBaseSlabReport(a, store);
     } else {
         ClearMemberResults(store);
     }

@@ -78,17 +78,26 @@ TEST(RunWithReport, NoMemberResultsWhenTheGroundReactionIsNotComputable) {
     EXPECT_EQ(s.Grid("StringGrid6").Cell(1, 8), FormatNumber("0.00kN", r.Object.Vo));
 }
 
-// A computable case keeps what the member pages hold for the structural report to replace.
-TEST(RunWithReport, MemberPagesAreLeftToTheStructuralReport) {
+// A computable case replaces the member pages with this wall's sections; the stability
+// sections and the load figure are written too.
+TEST(RunWithReport, WritesEverySectionOfAComputableWall) {
     ResultsStore s;
     SetUpResultsWindow(s);
     FillMemberPages(s);
     RunWithReport(DesignConditionsForm{}.Controls(), s);
-    EXPECT_EQ(s.List("ListBox8").Lines, std::vector<std::string>{"earlier wall"});
+    for (const char* list : {"ListBox8", "ListBox14", "ListBox9", "ListBox11", "ListBox3",
+                             "ListBox4", "ListBox5", "ListBox23", "ListBox12"}) {
+        ASSERT_FALSE(s.List(list).Lines.empty()) << list;
+        EXPECT_NE(s.List(list).Lines.front(), "earlier wall") << list;
+    }
+    EXPECT_EQ(s.List("ListBox8").Lines.front(), "1.たて壁の計算");
+    EXPECT_FALSE(s.GetChart("Chart1").Get("Series1").Points.empty());
+    // No key on the default wall: its page keeps nothing of an earlier wall.
+    EXPECT_TRUE(s.List("ListBox13").Lines.empty());
 }
 
 // Before the calculation every data cell of the result grids is "---" again, and the
-// structural self-weight text and the ground-reaction chart are emptied.
+// ground-reaction chart keeps nothing of the earlier run.
 TEST(RunWithReport, ResetsBeforeTheCalculation) {
     DesignConditionsForm wet;
     wet.SetChecked("CheckBox3", true);
@@ -104,8 +113,8 @@ TEST(RunWithReport, ResetsBeforeTheCalculation) {
     for (int row = 3; row <= 7; ++row)
         for (int col = 1; col <= 6; ++col) EXPECT_EQ(loads.Cell(col, row), "---") << row << "," << col;
     EXPECT_EQ(loads.Cell(0, 4), "水圧");
-    EXPECT_EQ(s.Grid("StringGrid3").Cell(1, 1), "---");
-    EXPECT_TRUE(s.GetChart("Chart11").Get("Series47").Points.empty());
+    EXPECT_NE(s.Grid("StringGrid3").Cell(1, 1), "old");
+    for (const SeriesPoint& p : s.GetChart("Chart11").Get("Series47").Points) EXPECT_NE(p.Label, "old");
 }
 
 // A text that is not a number abandons the run: the grids have been reset, the reports
