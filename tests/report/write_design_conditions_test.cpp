@@ -12,24 +12,10 @@
 #include "report/report_run.h"
 #include "report/report_writers.h"
 #include "report/results_setup.h"
+#include "golden.h"
 
 namespace stelvar {
 namespace {
-
-std::vector<std::string> Lines(std::string_view golden) {
-    std::vector<std::string> out;
-    if (!golden.empty() && golden.front() == '\n') golden.remove_prefix(1);
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = golden.find('\n', start);
-        if (end == std::string_view::npos) {
-            out.emplace_back(golden.substr(start));
-            return out;
-        }
-        out.emplace_back(golden.substr(start, end - start));
-        start = end + 1;
-    }
-}
 
 void ExpectLines(const ListBoxContent& list, std::string_view golden) {
     const std::vector<std::string> expected = Lines(golden);

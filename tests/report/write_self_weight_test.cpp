@@ -11,43 +11,12 @@
 #include "report/report_run.h"
 #include "report/results_setup.h"
 #include "report/report_colours.h"
+#include "golden.h"
 
 namespace stelvar {
 namespace {
 
-std::vector<std::string> Lines(std::string_view golden) {
-    std::vector<std::string> out;
-    if (!golden.empty() && golden.front() == '\n') golden.remove_prefix(1);
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = golden.find('\n', start);
-        if (end == std::string_view::npos) {
-            out.emplace_back(golden.substr(start));
-            return out;
-        }
-        out.emplace_back(golden.substr(start, end - start));
-        start = end + 1;
-    }
-}
-
-void ExpectLines(const std::vector<std::string>& actual, std::string_view golden) {
-    const std::vector<std::string> expected = Lines(golden);
-    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
-        EXPECT_EQ(actual[i], expected[i]) << "line " << i + 1;
-    EXPECT_EQ(actual.size(), expected.size());
-}
-
 // The grid as rows of "|"-separated cells.
-std::vector<std::string> GridRows(const StringGridContent& g) {
-    std::vector<std::string> rows;
-    for (int r = 0; r < g.RowCount; ++r) {
-        std::string row;
-        for (int c = 0; c < g.ColCount; ++c) row += (c ? "|" : "") + g.Cell(c, r);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 ResultsStore RunForm(const DesignConditionsForm& form) {
     ResultsStore store;
     SetUpResultsWindow(store);

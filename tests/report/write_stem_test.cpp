@@ -15,41 +15,10 @@
 #include "report/write_stem.h"
 #include "report_fixtures.h"
 #include "run/calculation.h"
+#include "golden.h"
 
 namespace stelvar {
 namespace {
-
-std::vector<std::string> Lines(std::string_view golden) {
-    std::vector<std::string> out;
-    if (!golden.empty() && golden.front() == '\n') golden.remove_prefix(1);
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = golden.find('\n', start);
-        if (end == std::string_view::npos) {
-            out.emplace_back(golden.substr(start));
-            return out;
-        }
-        out.emplace_back(golden.substr(start, end - start));
-        start = end + 1;
-    }
-}
-
-void ExpectLines(const std::vector<std::string>& actual, std::string_view golden) {
-    const std::vector<std::string> expected = Lines(golden);
-    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
-        EXPECT_EQ(actual[i], expected[i]) << "line " << i + 1;
-    EXPECT_EQ(actual.size(), expected.size());
-}
-
-std::vector<std::string> GridRows(const StringGridContent& g) {
-    std::vector<std::string> rows;
-    for (int r = 0; r < g.RowCount; ++r) {
-        std::string row;
-        for (int c = 0; c < g.ColCount; ++c) row += (c ? "|" : "") + g.Cell(c, r);
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 // The structural stage of a run as the run drives it: set-up at program start (for the
 // wall type selected then), the reset before the run, steps 1-14, the stem design, and
