@@ -16,6 +16,7 @@
 #include "documents/design_file.h"
 #include "documents/text_export.h"
 #include "forms/design_conditions.h"
+#include "pdf/pdf_export.h"
 #include "report/report_run.h"
 #include "report/results_setup.h"
 #include "run/calculation.h"
@@ -93,9 +94,16 @@ int main(int argc, char** argv) {
     CLI::Option* txt = app.add_option("--txt", txtPath,
                                       "write the calculation document as text (default 擁壁.txt)")
                            ->expected(0, 1);
+    std::string pdfPath;
+    CLI::Option* pdf = app.add_option("--pdf", pdfPath,
+                                      "write the calculation document as PDF (default 擁壁計算結果.pdf)")
+                           ->expected(0, 1);
     CLI11_PARSE(app, argc, argv);
     const bool writeText = txt->count() > 0;
     if (writeText && txtPath.empty()) txtPath = "擁壁.txt";
+    const bool writePdf = pdf->count() > 0;
+    if (writePdf && pdfPath.empty()) pdfPath = "擁壁計算結果.pdf";
+    const bool writeDocuments = writeText || writePdf;
 
     std::vector<Assignment> assignments;
     for (const std::string& s : sets) {
@@ -111,8 +119,8 @@ int main(int argc, char** argv) {
     for (const std::string& f : ExpandInputs(inputs)) runs.emplace_back(f);
     if (inputs.empty()) runs.emplace_back(std::nullopt);
 
-    if (writeText && runs.size() > 1) {
-        std::cerr << "stelvar-cli: --txt writes the document of one input; " << runs.size()
+    if (writeDocuments && runs.size() > 1) {
+        std::cerr << "stelvar-cli: --txt and --pdf write the document of one input; " << runs.size()
                   << " inputs were given\n";
         return 2;
     }
@@ -144,12 +152,13 @@ int main(int argc, char** argv) {
             }
 
             RunOutcome outcome;
-            if (writeText) {
+            if (writeDocuments) {
                 ResultsStore store;
                 SetUpResultsWindow(store, 0);
-                outcome = RunWithReport(conditions.Controls(), store,
-                                        file ? ProjectTitle(*file) : std::string());
-                WriteTextExport(store, conditions.Controls(), fs::path(txtPath));
+                const std::string title = file ? ProjectTitle(*file) : std::string();
+                outcome = RunWithReport(conditions.Controls(), store, title);
+                if (writeText) WriteTextExport(store, conditions.Controls(), fs::path(txtPath));
+                if (writePdf) WritePdfExport(store, conditions.Controls(), title, fs::path(pdfPath));
             } else {
                 outcome = RunCalculation(conditions.Controls());
             }

@@ -176,5 +176,22 @@ TEST(Cli, WritesTheTextDocument) {
     EXPECT_NE(unwritable.Err.find("no folder"), std::string::npos) << unwritable.Err;
 }
 
+TEST(Cli, WritesThePdfDocument) {
+    testing::TempDir dir;
+    const auto path = dir / "wall.pdf";
+    Result r = RunCli("--pdf " + path.string() + " --set PageControl2=1", dir);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string bytes = ss.str();
+    EXPECT_EQ(bytes.rfind("%PDF-1.2", 0), 0u);
+    std::size_t pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page\r"); at != std::string::npos;
+         at = bytes.find("/Type /Page\r", at + 1))
+        ++pages;
+    EXPECT_EQ(pages, 11u);  // the leaning wall has no heel-slab page
+}
+
 }  // namespace
 }  // namespace stelvar
