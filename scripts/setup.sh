@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qpdf poppler-utils poppler-data libwmf-bin
+  qt6-base-dev fonts-noto-cjk xvfb xauth
 )
 
 missing=()
