@@ -14,6 +14,7 @@
 #include <CLI/CLI.hpp>
 
 #include "documents/design_file.h"
+#include "documents/figure_export.h"
 #include "documents/text_export.h"
 #include "forms/design_conditions.h"
 #include "pdf/pdf_export.h"
@@ -98,12 +99,15 @@ int main(int argc, char** argv) {
     CLI::Option* pdf = app.add_option("--pdf", pdfPath,
                                       "write the calculation document as PDF (default 擁壁計算結果.pdf)")
                            ->expected(0, 1);
+    std::string wmfDir;
+    app.add_option("--wmf", wmfDir, "write the figures as Windows metafiles into DIR");
     CLI11_PARSE(app, argc, argv);
     const bool writeText = txt->count() > 0;
     if (writeText && txtPath.empty()) txtPath = "擁壁.txt";
     const bool writePdf = pdf->count() > 0;
     if (writePdf && pdfPath.empty()) pdfPath = "擁壁計算結果.pdf";
-    const bool writeDocuments = writeText || writePdf;
+    const bool writeFigures = !wmfDir.empty();
+    const bool writeDocuments = writeText || writePdf || writeFigures;
 
     std::vector<Assignment> assignments;
     for (const std::string& s : sets) {
@@ -120,7 +124,7 @@ int main(int argc, char** argv) {
     if (inputs.empty()) runs.emplace_back(std::nullopt);
 
     if (writeDocuments && runs.size() > 1) {
-        std::cerr << "stelvar-cli: --txt and --pdf write the document of one input; " << runs.size()
+        std::cerr << "stelvar-cli: --txt, --pdf and --wmf write the document of one input; " << runs.size()
                   << " inputs were given\n";
         return 2;
     }
@@ -159,6 +163,7 @@ int main(int argc, char** argv) {
                 outcome = RunWithReport(conditions.Controls(), store, title);
                 if (writeText) WriteTextExport(store, conditions.Controls(), fs::path(txtPath));
                 if (writePdf) WritePdfExport(store, conditions.Controls(), title, fs::path(pdfPath));
+                if (writeFigures) WriteFigures(store, conditions.Controls(), fs::path(wmfDir));
             } else {
                 outcome = RunCalculation(conditions.Controls());
             }

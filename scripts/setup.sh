@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  qpdf poppler-utils poppler-data libwmf-bin
+  qpdf poppler-utils poppler-data libwmf-bin fonts-urw-base35
   qt6-base-dev fonts-noto-cjk xvfb xauth
 )
 

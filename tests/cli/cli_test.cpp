@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -191,6 +192,19 @@ TEST(Cli, WritesThePdfDocument) {
          at = bytes.find("/Type /Page\r", at + 1))
         ++pages;
     EXPECT_EQ(pages, 11u);  // the leaning wall has no heel-slab page
+}
+
+TEST(Cli, WritesTheFigures) {
+    testing::TempDir dir;
+    std::filesystem::create_directory(dir / "figures");
+    Result r = RunCli("--wmf " + (dir / "figures").string(), dir);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir / "figures"))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names.size(), 9u);  // no key: no "図10：突起.wmf"
+    EXPECT_NE(std::find(names.begin(), names.end(), "図1：擁壁外形図.wmf"), names.end());
 }
 
 }  // namespace
