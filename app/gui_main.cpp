@@ -1,12 +1,13 @@
 // stelvar: the desktop program.
 
 #include <QApplication>
-#include <QLabel>
+
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stelvar"));
-    QLabel placeholder(QStringLiteral("Vantorel （Stelvar） Ver3.0"));
-    placeholder.show();
+    stelvar::ui::MainWindow window;
+    window.showMaximized();
     return QApplication::exec();
 }

@@ -126,4 +126,9 @@ const ResultsStore::Caption& ResultsStore::GetCaption(std::string_view n) const 
     return Lookup(captions_, n, "caption");
 }
 
+const ResultsStore::Caption* ResultsStore::FindCaption(std::string_view n) const {
+    auto it = captions_.find(n);
+    return it == captions_.end() ? nullptr : &it->second;
+}
+
 }  // namespace stelvar

@@ -59,6 +59,8 @@ public:
     };
     Caption& GetCaption(std::string_view name);
     const Caption& GetCaption(std::string_view name) const;
+    // The caption when a report writer has set it, else nullptr.
+    const Caption* FindCaption(std::string_view name) const;
 
 private:
     std::map<std::string, ListBoxContent, std::less<>> lists_;

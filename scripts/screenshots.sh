@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the release preset and saves screenshots of the desktop program into a folder:
+# the main window with the design-conditions window, every results page after a run
+# of the default wall, and the wall figures of both wall types (index.txt lists what
+# each picture shows).
+#
+# Usage: scripts/screenshots.sh [output folder]   (default: build/screenshots)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="${1:-$root/build/screenshots}"
+mkdir -p "$out"
+out="$(cd "$out" && pwd)"
+
+cd "$root"
+cmake --preset release >/dev/null
+cmake --build --preset release --target stelvar-screenshots
+
+if ! command -v xvfb-run >/dev/null 2>&1; then
+  echo "screenshots.sh: xvfb-run is needed (Debian package xvfb)" >&2
+  exit 1
+fi
+# A fixed screen size, so the pictures are the same from one machine to the next.
+xvfb-run -a -s "-screen 0 1280x1024x24" build/release/stelvar-screenshots "$out"
+echo "screenshots in $out"

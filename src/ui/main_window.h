@@ -1,0 +1,152 @@
+#pragma once
+// The main window: the menu and the two tool bars from which every window and command
+// is reached, and the status bar. It owns the design conditions, the allowable
+// stresses and the calculation document (the results store) together with the windows
+// that show them; those windows exist from the start and are only shown and hidden.
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "forms/allowable_stress.h"
+#include "forms/design_conditions.h"
+#include "forms/dialogs.h"
+#include "forms/slab_menu.h"
+#include "report/results_store.h"
+#include "run/run_driver.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QToolButton;
+
+namespace stelvar::ui {
+
+class DesignConditionsWindow;
+class FileNameSource;
+class InfoWindow;
+class QtDialogs;
+class ResultsWindow;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The desktop program: message boxes, file dialogs, the desktop's PDF viewer and the
+    // process's current directory.
+    explicit MainWindow(QWidget* parent = nullptr);
+    // Questions and file names answered by the given sources (they must outlive the
+    // window); files are written to and looked for in the current directory until
+    // SetWorkingDirectory says otherwise, and no viewer opens until SetDocumentOpener.
+    MainWindow(Dialogs& dialogs, FileNameSource& fileNames, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The folder the exports write into and the file dialogs start in.
+    void SetWorkingDirectory(std::filesystem::path folder) { workingDirectory_ = std::move(folder); }
+    const std::filesystem::path& WorkingDirectory() const { return workingDirectory_; }
+
+    // Opens a written document with the desktop's viewer.
+    using DocumentOpener = std::function<void(const std::filesystem::path&)>;
+    void SetDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
+
+    DesignConditionsForm& Conditions() { return conditions_; }
+    AllowableStressForm& AllowableStress() { return allowableStress_; }
+    ResultsStore& Results() { return results_; }
+    DesignConditionsWindow& ConditionsWindow() { return *conditionsWindow_; }
+    ResultsWindow& ResultsView() { return *resultsWindow_; }
+    InfoWindow& Information() { return *infoWindow_; }
+
+    // The base name of the design-conditions file last loaded or saved; empty at start.
+    const std::string& ProjectTitle() const { return projectTitle_; }
+    // The slab previews, printed slab page headings and slab tabs as last set.
+    const SlabMenu& Slabs() const { return slabMenu_; }
+    // Widths of the three status-bar panels.
+    const std::array<int, 3>& StatusPanelWidths() const { return statusPanelWidths_; }
+
+    // ---- Commands of the menu and tool bars ------------------------------------------
+    void LoadDesignConditions();
+    void SaveDesignConditions();
+    // "終了しますか。": Yes closes the window and so ends the program.
+    void ConfirmExit();
+    // The load-combination question, then a run ("計算開始").
+    RunStatus RunWithQuestion();
+    // A run at once ("1.計算開始").
+    RunStatus RunAtOnce();
+    void ExportTextCommand();
+    void ExportFiguresCommand();
+    void ExportPdfCommand();
+    void ShowDesignConditions();
+    void ShowResults();
+    void ShowInformation();
+    void PrinterSetup();
+
+    // The printed report, its previews, the soil-constant tables, the coefficient tool
+    // and the ground-constant diagram are windows still to come: these commands do
+    // nothing yet.
+    enum class CoefficientMode { Unchanged, EarthPressure, BearingFactor };
+    void PrintReportPending();
+    void PreviewReportPagePending(std::string_view page);
+    void ShowSoilConstantsPending(QPoint topLeft);
+    void ShowCoefficientToolPending(CoefficientMode mode);
+    void ShowGroundDiagramPending();
+    void ShowAllowableStressPending(QPoint topLeft);
+    void ShowKeypadPending(const QString& box);
+
+    // Sets the slab menu for the wall as the design-conditions window shows it. A box
+    // that holds no number leaves the menu as it was.
+    void UpdateSlabMenu();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Build();
+    void BuildMenu();
+    void BuildToolBars();
+    void BuildStatusBar();
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption,
+                     std::function<void()> command);
+    QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption);
+    QToolButton* AddButton(QToolBar* bar, const char* name, const char* caption, const char* hint,
+                           std::function<void()> command);
+    void ApplySlabMenu();
+    // Runs a command; an error it raises is shown with its message, as the program's
+    // general error handler does.
+    void Guarded(const std::function<void()>& command);
+    RunStatus Start(bool ask);
+    void RunStep();
+    void StartUp();
+    std::filesystem::path InWorkingDirectory(std::string_view utf8Name) const;
+
+    std::unique_ptr<QtDialogs> ownDialogs_;
+    std::unique_ptr<FileNameSource> ownFileNames_;
+    Dialogs* dialogs_ = nullptr;
+    FileNameSource* fileNames_ = nullptr;
+    DocumentOpener openDocument_;
+    std::filesystem::path workingDirectory_;
+
+    DesignConditionsForm conditions_;
+    AllowableStressForm allowableStress_;
+    ResultsStore results_;
+    std::unique_ptr<RunDriver> driver_;
+    std::string projectTitle_;
+    SlabMenu slabMenu_ = SlabMenuDefaults();
+    std::array<int, 3> statusPanelWidths_{400, 100, 180};
+    std::array<QLabel*, 3> statusPanels_{};
+    std::unique_ptr<QPrinter> printer_;
+    bool startedUp_ = false;
+
+    DesignConditionsWindow* conditionsWindow_ = nullptr;
+    ResultsWindow* resultsWindow_ = nullptr;
+    InfoWindow* infoWindow_ = nullptr;
+};
+
+}  // namespace stelvar::ui
