@@ -251,10 +251,10 @@ QWidget* DesignConditionsWindow::Labeled(std::string_view name, QWidget* parent,
 void DesignConditionsWindow::BuildLeftPanel() {
     // １．裏込め土の諸量: soil type beside the three backfill values.
     QGroupBox* backfill = Group(QStringLiteral("１．裏込め土の諸量"), this, 2, 0, 190, 106);
-    Make("RadioGroup1", backfill, 3, 16, 120, 84);
-    Labeled("Edit15", backfill, 122, 22, 24, 38, QStringLiteral("γs="));
-    Labeled("Edit14", backfill, 122, 22 + kRow, 24, 38, QStringLiteral("φ="));
-    Labeled("Edit21", backfill, 122, 22 + 2 * kRow, 24, 38, QStringLiteral("C="));
+    Make("RadioGroup1", backfill, 3, 16, 125, 84);
+    Labeled("Edit15", backfill, 128, 22, 20, 38, QStringLiteral("γs="));
+    Labeled("Edit14", backfill, 128, 22 + kRow, 20, 38, QStringLiteral("φ="));
+    Labeled("Edit21", backfill, 128, 22 + 2 * kRow, 20, 38, QStringLiteral("C="));
 
     QGroupBox* embedment = Group(QStringLiteral("２．根入れ地盤の諸量"), this, 2, 108, 190, 110);
     Labeled("LabeledEdit4", embedment, 4, 18, 114, 60);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -412,6 +413,15 @@ void MainWindow::ExportPdfCommand() {
 }
 
 void MainWindow::ShowDesignConditions() {
+    if (!conditionsPlaced_) {
+        // The window opens centred on the screen; afterwards it stays where the user put it.
+        conditionsPlaced_ = true;
+        if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            conditionsWindow_->move(area.center() - QPoint(conditionsWindow_->width() / 2,
+                                                           conditionsWindow_->height() / 2));
+        }
+    }
     conditionsWindow_->show();
     conditionsWindow_->raise();
 }

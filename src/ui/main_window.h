@@ -143,6 +143,7 @@ private:
     std::array<QLabel*, 3> statusPanels_{};
     std::unique_ptr<QPrinter> printer_;
     bool startedUp_ = false;
+    bool conditionsPlaced_ = false;  // the design-conditions window was centred once
 
     DesignConditionsWindow* conditionsWindow_ = nullptr;
     ResultsWindow* resultsWindow_ = nullptr;
