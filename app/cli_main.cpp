@@ -1,6 +1,7 @@
 // stelvar-cli: the calculation without a window. Runs the default design conditions or
 // each given design-conditions file, optionally with controls changed, and prints the
-// results as a short summary or as JSON Lines.
+// results as a short summary or as JSON Lines. `stelvar-cli coefficients` prints the
+// tables of the coefficient tool instead.
 
 #include <algorithm>
 #include <cstdio>
@@ -16,8 +17,10 @@
 #include "documents/design_file.h"
 #include "documents/figure_export.h"
 #include "documents/text_export.h"
+#include "forms/coefficient_tool.h"
 #include "forms/design_conditions.h"
 #include "pdf/pdf_export.h"
+#include "report/coefficient_tables.h"
 #include "report/report_run.h"
 #include "report/results_setup.h"
 #include "run/calculation.h"
@@ -81,6 +84,93 @@ void PrintSummary(const RunOutcome& r, const std::string& label) {
                 OkNo(r.Checks.GroundReaction), OkNo(r.Checks.Bearing));
 }
 
+// Columns on a terminal: a character of the East Asian wide ranges takes two cells.
+std::size_t DisplayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        char32_t cp = byte;
+        std::size_t length = 1;
+        if (byte >= 0xF0) {
+            length = 4;
+            cp = byte & 0x07u;
+        } else if (byte >= 0xE0) {
+            length = 3;
+            cp = byte & 0x0Fu;
+        } else if (byte >= 0xC0) {
+            length = 2;
+            cp = byte & 0x1Fu;
+        }
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+        const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+                          (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+                          (cp >= 0xFF00 && cp <= 0xFF60) || (cp >= 0xFFE0 && cp <= 0xFFE6);
+        width += wide ? 2 : 1;
+        i += length;
+    }
+    return width;
+}
+
+// A grid as lines of columns, each as wide as its widest cell, two spaces apart; the
+// first `textColumns` columns left-aligned, the numbers right-aligned.
+void PrintGrid(const StringGridContent& grid, int textColumns) {
+    std::vector<std::size_t> widths(static_cast<std::size_t>(grid.ColCount), 0);
+    for (int row = 0; row < grid.RowCount; ++row)
+        for (int col = 0; col < grid.ColCount; ++col)
+            widths[static_cast<std::size_t>(col)] =
+                std::max(widths[static_cast<std::size_t>(col)], DisplayWidth(grid.Cell(col, row)));
+    for (int row = 0; row < grid.RowCount; ++row) {
+        std::string line;
+        for (int col = 0; col < grid.ColCount; ++col) {
+            const std::string& cell = grid.Cell(col, row);
+            if (col > 0) line += "  ";
+            const std::string pad(widths[static_cast<std::size_t>(col)] - DisplayWidth(cell), ' ');
+            line += col < textColumns ? cell + pad : pad + cell;
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+// `stelvar-cli coefficients`: the earth-pressure table of the coefficient tool for its
+// settings (changed by Name=value on its controls; a name the tool does not have, such
+// as the crack option CheckBox7, is set in the design conditions), then the tables of
+// Nc, Nq and Nγ.
+int PrintCoefficientTables(const std::vector<Assignment>& assignments) {
+    namespace ct = coefficient_tool;
+    namespace ctab = coefficient_tables;
+    CoefficientToolForm tool;
+    DesignConditionsForm conditions;
+    for (const Assignment& as : assignments) {
+        if (tool.Controls().Contains(as.Name)) tool.SetValue(as.Name, as.Value);
+        else conditions.SetValue(as.Name, as.Value);
+    }
+    CoefficientTables tables;
+    WriteCoefficientTableHeaders(tables);
+    ComputeCoefficientTable(tables, tool.Controls(), conditions.Controls());
+    ComputeBearingFactorTables(tables);
+
+    const ControlStore& c = tool.Controls();
+    std::string settings = tables.Chart1.Title + "  " + c.Text(ct::kWallTypes) + "  γ=" + c.Text(ct::kGamma) +
+                           " φ=" + c.Text(ct::kPhi) + " C=" + c.Text(ct::kCohesion) + "  " +
+                           c.Text(ct::kDesignCase);
+    if (c.Index(ct::kDesignCase) == 1) settings += " kh=" + c.Text(ct::kKh);
+    if (c.Index(ct::kWallTypes) == ct::kBatteredGravityPage) settings += " 背面勾配=" + c.Text(ct::kGravityBatter);
+    if (c.Index(ct::kWallTypes) == ct::kLeaningPage) settings += " 背面勾配=" + c.Text(ct::kLeaningBatter);
+    if (conditions.Controls().Checked("CheckBox7")) settings += "  Zc考慮";
+    std::printf("%s\n%s\n", settings.c_str(), std::string(ctab::kEarthPressureHeader).c_str());
+    PrintGrid(tables.StringGrid1, 2);
+    for (std::string_view grid : {ctab::kNcGrid, ctab::kNqGrid, ctab::kNgammaGrid}) {
+        const std::string_view chart = grid == ctab::kNcGrid   ? ctab::kNcChart
+                                       : grid == ctab::kNqGrid ? ctab::kNqChart
+                                                               : ctab::kNgammaChart;
+        std::printf("\n%s\n", tables.GetChart(chart).Title.c_str());
+        PrintGrid(tables.Grid(grid), 1);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,7 +191,35 @@ int main(int argc, char** argv) {
                            ->expected(0, 1);
     std::string wmfDir;
     app.add_option("--wmf", wmfDir, "write the figures as Windows metafiles into DIR");
+    CLI::App* coefficients =
+        app.add_subcommand("coefficients", "print the earth-pressure coefficient and bearing-factor tables");
+    std::vector<std::string> coefficientSets;
+    coefficients->add_option("--set", coefficientSets, "set a control of the coefficient tool: Name=value")
+        ->take_all();
     CLI11_PARSE(app, argc, argv);
+
+    if (coefficients->parsed()) {
+        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 || !wmfDir.empty()) {
+            std::cerr << "stelvar-cli: coefficients takes only its own --set\n";
+            return 2;
+        }
+        std::vector<Assignment> toolSets;
+        for (const std::string& s : coefficientSets) {
+            const auto eq = s.find('=');
+            if (eq == std::string::npos || eq == 0) {
+                std::cerr << "stelvar-cli: --set expects Name=value, got '" << s << "'\n";
+                return 2;
+            }
+            toolSets.push_back({s.substr(0, eq), s.substr(eq + 1)});
+        }
+        try {
+            return PrintCoefficientTables(toolSets);
+        } catch (const std::exception& e) {
+            std::cout.flush();
+            std::cerr << "stelvar-cli: coefficients: " << e.what() << '\n';
+            return 1;
+        }
+    }
     const bool writeText = txt->count() > 0;
     if (writeText && txtPath.empty()) txtPath = "擁壁.txt";
     const bool writePdf = pdf->count() > 0;

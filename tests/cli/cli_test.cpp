@@ -207,5 +207,52 @@ TEST(Cli, WritesTheFigures) {
     EXPECT_NE(std::find(names.begin(), names.end(), "図1：擁壁外形図.wmf"), names.end());
 }
 
+// The line of a printed table that starts with `head`, or "" when there is none.
+std::string LineStartingWith(const std::string& out, const std::string& head) {
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(head, 0) == 0) return line;
+    return {};
+}
+
+TEST(Cli, CoefficientsPrintsTheEarthPressureAndBearingFactorTables) {
+    testing::TempDir dir;
+    Result r = RunCli("coefficients", dir);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_NE(r.Out.find("嵩上げ盛土比　H1/H"), std::string::npos);
+    EXPECT_EQ(LineStartingWith(r.Out, "勾配"),
+              "勾配   係数   0.00   0.10   0.20   0.30   0.40   0.50   0.60   0.70   0.80   0.90   1.00");
+    EXPECT_EQ(LineStartingWith(r.Out, "1:1.5"),
+              "1:1.5  Ka    0.244  0.290  0.328  0.361  0.388  0.411  0.431  0.448  0.463  0.475  0.486");
+    EXPECT_EQ(LineStartingWith(r.Out, "1:3.0"),
+              "1:3.0  Ka    0.244  0.284  0.306  0.313  0.313  0.313  0.313  0.313  0.313  0.313  0.313");
+    const std::size_t nc = r.Out.find("支持力係数　Nc"), nq = r.Out.find("支持力係数　Nq"),
+                      ng = r.Out.find("支持力係数　Nγ");
+    ASSERT_NE(ng, std::string::npos);
+    EXPECT_LT(nc, nq);
+    EXPECT_LT(nq, ng);
+    EXPECT_EQ(LineStartingWith(r.Out.substr(nc), "θ0.0"),
+              "θ0.0   5.14  6.49   8.34  10.98  14.83  20.72  30.14  46.12  75.31  133.87");
+    EXPECT_EQ(LineStartingWith(r.Out.substr(nq), "θ0.0"),
+              "θ0.0   1.00  1.57   2.47   3.94   6.40  10.66  18.40  33.30  64.20  134.87");
+    EXPECT_EQ(LineStartingWith(r.Out.substr(ng), "θ40.0"), "θ40.0                                                         0.48    2.21");
+
+    // The tool's controls by name; the crack option belongs to the design conditions.
+    Result invertedT = RunCli("coefficients --set PageControl2=3 --set RadioGroup2=1 --set ComboBox1=0.2", dir);
+    ASSERT_EQ(invertedT.Status, 0) << invertedT.Err;
+    EXPECT_NE(invertedT.Out.find("逆Ｔ型"), std::string::npos);
+    EXPECT_NE(invertedT.Out.find("地震時 kh=0.2"), std::string::npos);
+    Result crack = RunCli("coefficients --set ComboBox4=1 --set CheckBox7=TRUE", dir);
+    ASSERT_EQ(crack.Status, 0) << crack.Err;
+    EXPECT_EQ(LineStartingWith(crack.Out, "1:1.5").substr(0, 18), "1:1.5  Ka    0.243");
+
+    Result bad = RunCli("coefficients --set ComboBox2=x", dir);
+    EXPECT_EQ(bad.Status, 1);
+    EXPECT_NE(bad.Err.find("'x' is not a valid floating point value"), std::string::npos) << bad.Err;
+    EXPECT_TRUE(bad.Out.empty());
+    EXPECT_EQ(RunCli("--json coefficients", dir).Status, 2);
+    EXPECT_EQ(RunCli("coefficients --set ComboBox2", dir).Status, 2);
+}
+
 }  // namespace
 }  // namespace stelvar
