@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the release preset and saves screenshots of the desktop program into a folder:
 # the main window with the design-conditions window, every results page after a run
-# of the default wall, and the wall figures of both wall types (index.txt lists what
-# each picture shows).
+# of the default wall, the wall figures of both wall types, every printed report page
+# with its print preview, and a print-all of the default wall into 30_print_all.pdf
+# (index.txt lists what each file shows).
 #
 # Usage: scripts/screenshots.sh [output folder]   (default: build/screenshots)
 set -euo pipefail

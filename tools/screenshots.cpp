@@ -1,7 +1,9 @@
 // stelvar-screenshots: pictures of the desktop program for a person to look at. Shows
 // the main window with the design-conditions window, runs the default wall, and saves
 // every page of the results window, then the wall figures of both wall types, as PNG
-// files into the folder given on the command line. Questions are answered Yes and no
+// files into the folder given on the command line; then every page of the printed
+// report, its print previews and a print-all of the default wall into a PDF file
+// ("30_print_all.pdf"), and the key page of a wall with a shear key. Questions are answered Yes and no
 // file dialog opens, so it runs unattended (under xvfb-run or on the offscreen
 // platform).
 //
@@ -13,6 +15,8 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QStringList>
 #include <QTabWidget>
@@ -24,10 +28,16 @@
 #include <string_view>
 
 #include "forms/dialogs.h"
+#include "ui/allowable_stress_window.h"
+#include "ui/coefficient_window.h"
 #include "ui/design_conditions_window.h"
+#include "ui/ground_diagram_window.h"
+#include "ui/keypad_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
+#include "ui/report_printer.h"
 #include "ui/results_window.h"
+#include "ui/soil_tables_window.h"
 #include "ui/wall_figure.h"
 
 namespace {
@@ -86,6 +96,9 @@ public:
             }
         }
     }
+
+    // Notes a file written by other means in the index.
+    void Note(const QString& file, const QString& what) { index_ << file + QStringLiteral("\t") + what; }
 
     bool WriteIndex() {
         QFile file(QDir(folder_).filePath(QStringLiteral("index.txt")));
@@ -161,6 +174,27 @@ void SaveAllPictures(Shots& shots, bool leaning) {
                type + QStringLiteral(" wall, collision load"));
 }
 
+// Every page of the printed report as the page description paints it, and each page's
+// print preview as the dialog shows it.
+void SavePrintedPages(Shots& shots, stelvar::ui::ReportPrinter& printer, const QString& prefix,
+                      const QString& wall, std::initializer_list<int> pages, bool previews) {
+    for (const int n : pages) {
+        const stelvar::PrintedPage page = printer.Page(n);
+        shots.Save(stelvar::ui::RenderReportPage(page), QStringLiteral("%1_page_%2").arg(prefix).arg(n, 2, 10, QLatin1Char('0')),
+                   QStringLiteral("printed page %1 (%2), %3").arg(n).arg(QString::fromStdString(page.FormName), wall));
+        if (!previews) continue;
+        printer.SetPreviewRunner([&](QPrintPreviewDialog& dialog) {
+            dialog.resize(900, 1000);
+            dialog.show();
+            Settle(400);
+            shots.Save(dialog.grab().toImage(), QStringLiteral("%1_preview_%2").arg(prefix).arg(n, 2, 10, QLatin1Char('0')),
+                       QStringLiteral("print preview of page %1, %2").arg(n).arg(wall));
+            dialog.reject();
+        });
+        printer.PreviewPage(n);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -232,6 +266,69 @@ int main(int argc, char** argv) {
         shots.Save(results, QStringLiteral("10_results"), QStringLiteral("results window"));
     }
     shots.SaveScreen(window, QStringLiteral("11_screen_after_run"), QStringLiteral("screen after the default run"));
+
+    // The helper windows of the design-conditions window.
+    window.ShowGroundDiagram();
+    shots.Save(window.GroundDiagram(), QStringLiteral("12_ground_diagram"), QStringLiteral("ground-constant diagram"));
+    window.ShowKeypad(QStringLiteral("Edit15"));
+    shots.Save(window.Keypad(), QStringLiteral("12_keypad"), QStringLiteral("numeric keypad"));
+    window.KeypadModel().Cancel();
+    window.Keypad().SyncFromModel();
+    window.ShowAllowableStress(QPoint(300, 100));
+    shots.Save(window.AllowableStressView(), QStringLiteral("12_allowable_stress"), QStringLiteral("allowable-stress window"));
+    window.AllowableStressView().close();
+    window.ShowSoilConstants(QPoint(0, 70));
+    shots.Save(window.SoilTablesView(), QStringLiteral("12_soil_tables"), QStringLiteral("soil-constant tables"));
+    window.SoilTablesView().close();
+
+    // The coefficient tool in both modes, every page.
+    auto& tool = window.CoefficientTool();
+    window.ShowCoefficientTool(stelvar::ui::MainWindow::CoefficientMode::EarthPressure);
+    shots.Save(tool, QStringLiteral("13_coefficients_earth_pressure"), QStringLiteral("coefficient tool, earth pressure"));
+    window.ShowCoefficientTool(stelvar::ui::MainWindow::CoefficientMode::BearingFactor);
+    if (auto* pages = tool.findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+        for (int i = 0; i < pages->count(); ++i) {
+            if (!pages->isTabVisible(i)) continue;
+            pages->setCurrentIndex(i);
+            shots.Save(tool, QStringLiteral("13_coefficients_page_%1").arg(i),
+                       QStringLiteral("coefficient tool, %1").arg(pages->tabText(i)));
+        }
+    }
+    tool.hide();
+    conditions.SyncFromModel();
+
+    // The printed report of the default wall: every page, its preview, and print-all into
+    // a PDF file (no physical printer needed), on the main window's own printer.
+    QPrinter& printer = window.Printer();
+    stelvar::ui::ReportPrinter& report = window.Report();
+    SavePrintedPages(shots, report, QStringLiteral("20_printed"), QStringLiteral("default gravity wall"),
+                     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, true);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("30_print_all.pdf")));
+    try {
+        const std::vector<int> printed = report.PrintAll(window.Conditions().Controls(), dialogs);
+        QStringList list;
+        for (int n : printed) list << QString::number(n);
+        std::fprintf(stderr, "stelvar-screenshots: print-all printed pages %s\n",
+                     qPrintable(list.join(QLatin1Char(' '))));
+        shots.Note(QStringLiteral("30_print_all.pdf"),
+                   QStringLiteral("print-all of the default gravity wall to a PDF printer: pages %1")
+                       .arg(list.join(QStringLiteral(", "))));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "stelvar-screenshots: print-all failed: %s\n", e.what());
+        return 1;
+    }
+
+    // A wall with a shear key, so that the key page has its contents.
+    window.Conditions().SetIndex("RadioGroup2", 1);
+    window.Conditions().SetText("Edit35", "1000");
+    window.Conditions().SetText("Edit40", "400");
+    window.Conditions().SetText("Edit41", "300");
+    conditions.SyncFromModel();
+    window.RunAtOnce();
+    Settle(300);
+    SavePrintedPages(shots, report, QStringLiteral("21_printed_key"), QStringLiteral("gravity wall with a shear key"),
+                     {3, 13}, false);
 
     for (const auto& entry : dialogs.Shown()) {
         std::fprintf(stderr, "stelvar-screenshots: dialog: %s\n", entry.Text.c_str());

@@ -24,11 +24,17 @@
 #include "documents/text_export.h"
 #include "pdf/pdf_export.h"
 #include "report/report_run.h"
+#include "ui/allowable_stress_window.h"
+#include "ui/coefficient_window.h"
 #include "ui/design_conditions_window.h"
+#include "ui/ground_diagram_window.h"
 #include "ui/info_window.h"
+#include "ui/keypad_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_text.h"
+#include "ui/report_printer.h"
 #include "ui/results_window.h"
+#include "ui/soil_tables_window.h"
 
 namespace stelvar::ui {
 namespace {
@@ -79,7 +85,12 @@ MainWindow::MainWindow(Dialogs& dialogs, FileNameSource& fileNames, QWidget* par
 }
 
 MainWindow::~MainWindow() {
-    // The windows show the forms and the store held here: they go first.
+    // The windows show the forms and the store held here: they go first, the helper
+    // windows before the design-conditions window they write into.
+    delete keypadWindow_;
+    delete groundDiagramWindow_;
+    delete allowableStressWindow_;
+    delete soilTablesWindow_;
     delete resultsWindow_;
     delete conditionsWindow_;
     delete infoWindow_;
@@ -108,6 +119,29 @@ void MainWindow::Build() {
     conditionsWindow_->hide();
     infoWindow_ = new InfoWindow(this);
     infoWindow_->hide();
+    // The helper windows float above the design-conditions window, which stays on top.
+    // The desktop program asks the soil tables' questions over that window, which
+    // would otherwise hide them; given dialogs answer them as they answer the rest.
+    soilTablesWindow_ =
+        new SoilTablesWindow(soilTables_, *conditionsWindow_, ownDialogs_ ? nullptr : dialogs_, this);
+    soilTablesWindow_->hide();
+    allowableStressWindow_ = new AllowableStressWindow(allowableStress_, *conditionsWindow_, this);
+    allowableStressWindow_->hide();
+    keypadWindow_ = new KeypadWindow(keypad_, this);
+    keypadWindow_->hide();
+    keypadWindow_->RegisterWindow(keypad::kDesignConditionsWindow, conditions_, *conditionsWindow_,
+                                  [this] { conditionsWindow_->SyncFromModel(); });
+    keypadWindow_->RegisterWindow(keypad::kAllowableStressWindow, allowableStress_, *allowableStressWindow_,
+                                  [this] { allowableStressWindow_->SyncFromModel(); });
+    groundDiagramWindow_ = new GroundDiagramWindow(conditions_, this);
+    groundDiagramWindow_->hide();
+    coefficientWindow_ = new CoefficientWindow(conditions_, this);
+    coefficientWindow_->hide();
+
+    // One printer for every printed page; the printer setup changes it.
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    report_ = std::make_unique<ReportPrinter>(results_, slabMenu_, *printer_, this);
+    report_->SetWindows(resultsWindow_, conditionsWindow_, groundDiagramWindow_);
 
     connect(conditionsWindow_, &DesignConditionsWindow::StartCalculationRequested, this,
             [this] { Guarded([this] { RunWithQuestion(); }); });
@@ -116,13 +150,24 @@ void MainWindow::Build() {
     connect(conditionsWindow_, &DesignConditionsWindow::ConversionFailed, this,
             [this](const QString& message) { dialogs_->Message(FromQString(message)); });
     connect(conditionsWindow_, &DesignConditionsWindow::SoilConstantsRequested, this,
-            [this](QPoint topLeft) { ShowSoilConstantsPending(topLeft); });
+            [this](QPoint topLeft) { ShowSoilConstants(topLeft); });
     connect(conditionsWindow_, &DesignConditionsWindow::AllowableStressRequested, this,
-            [this](QPoint topLeft) { ShowAllowableStressPending(topLeft); });
+            [this](QPoint topLeft) { ShowAllowableStress(topLeft); });
     connect(conditionsWindow_, &DesignConditionsWindow::KeypadRequested, this,
-            [this](const QString& box) { ShowKeypadPending(box); });
+            [this](const QString& box) { ShowKeypad(box); });
     connect(conditionsWindow_, &DesignConditionsWindow::GroundDiagramRequested, this,
-            [this](const QString&) { ShowGroundDiagramPending(); });
+            [this](const QString&) { ShowGroundDiagram(); });
+    connect(conditionsWindow_, &DesignConditionsWindow::FiguresChanged, this,
+            [this] { groundDiagramWindow_->UpdateFigure(); });
+    connect(allowableStressWindow_, &AllowableStressWindow::KeypadRequested, this,
+            [this](const QString& box) { ShowKeypad(box, keypad::kAllowableStressWindow); });
+    const auto report = [this](const QString& message) { dialogs_->Message(FromQString(message)); };
+    connect(keypadWindow_, &KeypadWindow::ConversionFailed, this, report);
+    connect(allowableStressWindow_, &AllowableStressWindow::ConversionFailed, this, report);
+    connect(soilTablesWindow_, &SoilTablesWindow::ConversionFailed, this, report);
+    connect(coefficientWindow_, &CoefficientWindow::ConversionFailed, this, report);
+    connect(coefficientWindow_, &CoefficientWindow::DesignConditionsChanged, this,
+            [this] { conditionsWindow_->SyncFromModel(); });
 
     BuildMenu();
     BuildToolBars();
@@ -161,10 +206,10 @@ void MainWindow::BuildMenu() {
     AddItem(file, "N61", "3.終了...", [this] { ConfirmExit(); });
 
     QMenu* print = top("Print1", "印刷(&P)");
-    AddItem(print, "N17", "1.計算書印刷", [this] { PrintReportPending(); });
+    AddItem(print, "N17", "1.計算書印刷", [this] { PrintReport(); });
     QMenu* preview = AddSubmenu(print, "N23", "2.計算書ﾌﾟﾚﾋﾞｭｰ");
     const auto page = [this](QMenu* m, const char* name, const char* caption) {
-        AddItem(m, name, caption, [this, name] { PreviewReportPagePending(name); });
+        AddItem(m, name, caption, [this, name] { PreviewReportPage(name); });
     };
     page(preview, "Contents1", "目次");
     page(preview, "N4", "Ⅰ．設計条件");
@@ -191,8 +236,8 @@ void MainWindow::BuildMenu() {
 
     QMenu* show = top("Show1", "表示(&V)");
     AddItem(show, "N12", "1.計算結果", [this] { ShowResults(); });
-    AddItem(show, "N22", "2.土質定数表", [this] { ShowSoilConstantsPending(QPoint(0, 83)); });
-    AddItem(show, "N32", "3.土圧係数", [this] { ShowCoefficientToolPending(CoefficientMode::Unchanged); });
+    AddItem(show, "N22", "2.土質定数表", [this] { ShowSoilConstants(QPoint(0, 83)); });
+    AddItem(show, "N32", "3.土圧係数", [this] { ShowCoefficientTool(CoefficientMode::Unchanged); });
 
     QMenu* run = top("R1", "実行(&R)");
     AddItem(run, "N13", "1.計算開始", [this] { RunAtOnce(); });
@@ -224,17 +269,17 @@ void MainWindow::BuildToolBars() {
     AddButton(files, "ToolButton1", "終了", "終了", [this] { ConfirmExit(); });
     AddButton(files, "ToolButton3", "開く", "読込", [this] { LoadDesignConditions(); });
     AddButton(files, "ToolButton4", "保存", "保存", [this] { SaveDesignConditions(); });
-    AddButton(files, "ToolButton5", "印刷", "印刷", [this] { PrintReportPending(); });
+    AddButton(files, "ToolButton5", "印刷", "印刷", [this] { PrintReport(); });
     AddButton(files, "ToolButton10", "ﾃｷｽﾄ", "ﾃｷｽﾄ出力", [this] { ExportTextCommand(); });
     AddButton(files, "ToolButton7", "WMF", "ﾒﾀﾌｧｲﾙ出力", [this] { ExportFiguresCommand(); });
     AddButton(files, "ToolButton6", "PDF", "PDF出力", [this] { ExportPdfCommand(); });
     AddButton(windows, "ToolButton16", "設計条件", "", [this] { ShowDesignConditions(); });
     AddButton(windows, "ToolButton11", "計算結果", "", [this] { ShowResults(); });
-    AddButton(windows, "ToolButton13", "土質定数", "", [this] { ShowSoilConstantsPending(QPoint(0, 70)); });
+    AddButton(windows, "ToolButton13", "土質定数", "", [this] { ShowSoilConstants(QPoint(0, 70)); });
     AddButton(windows, "ToolButton14", "土圧係数", "",
-              [this] { ShowCoefficientToolPending(CoefficientMode::EarthPressure); });
+              [this] { ShowCoefficientTool(CoefficientMode::EarthPressure); });
     AddButton(windows, "ToolButton8", "支持力係数", "",
-              [this] { ShowCoefficientToolPending(CoefficientMode::BearingFactor); });
+              [this] { ShowCoefficientTool(CoefficientMode::BearingFactor); });
     AddButton(windows, "ToolButton17", "計算開始", "", [this] { RunWithQuestion(); });
 }
 
@@ -274,7 +319,7 @@ void MainWindow::StartUp() {
     ShowDesignConditions();
     resultsWindow_->SetUp(conditions_.Controls().Index("PageControl2") == 1 ? 1 : 0, conditionsWindow_);
     conditionsWindow_->SyncFromModel();
-    ShowGroundDiagramPending();
+    ShowGroundDiagram();
     UpdateSlabMenu();
 }
 
@@ -339,6 +384,7 @@ void MainWindow::LoadDesignConditions() {
     }
     projectTitle_ = stelvar::ProjectTitle(*file);
     conditionsWindow_->SyncFromModel();
+    allowableStressWindow_->SyncFromModel();
     UpdateSlabMenu();
     if (!readError.empty()) {
         dialogs_->Message(readError);
@@ -437,18 +483,29 @@ void MainWindow::ShowInformation() {
 }
 
 void MainWindow::PrinterSetup() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer_.get(), this);
     dialog.setWindowTitle(QStringLiteral("プリンタの設定"));
     dialog.exec();
 }
 
-void MainWindow::PrintReportPending() {}
-void MainWindow::PreviewReportPagePending(std::string_view) {}
-void MainWindow::ShowSoilConstantsPending(QPoint) {}
-void MainWindow::ShowCoefficientToolPending(CoefficientMode) {}
-void MainWindow::ShowGroundDiagramPending() {}
-void MainWindow::ShowAllowableStressPending(QPoint) {}
-void MainWindow::ShowKeypadPending(const QString&) {}
+void MainWindow::PrintReport() { report_->PrintAll(conditions_.Controls(), *dialogs_); }
+
+void MainWindow::PreviewReportPage(std::string_view menuItem) { report_->PreviewMenuItem(menuItem); }
+
+void MainWindow::ShowCoefficientTool(CoefficientMode mode) {
+    switch (mode) {
+        case CoefficientMode::EarthPressure: coefficientWindow_->ShowEarthPressureMode(); break;
+        case CoefficientMode::BearingFactor: coefficientWindow_->ShowBearingFactorMode(); break;
+        case CoefficientMode::Unchanged: coefficientWindow_->ShowUnchanged(); break;
+    }
+}
+
+void MainWindow::ShowSoilConstants(QPoint topLeft) { soilTablesWindow_->Open(topLeft); }
+
+void MainWindow::ShowAllowableStress(QPoint topLeft) { allowableStressWindow_->Open(topLeft); }
+
+void MainWindow::ShowKeypad(const QString& box, int windowNumber) { keypadWindow_->ShowFor(windowNumber, box); }
+
+void MainWindow::ShowGroundDiagram() { groundDiagramWindow_->ShowBeside(conditionsWindow_->frameGeometry()); }
 
 }  // namespace stelvar::ui

@@ -17,7 +17,9 @@
 #include "forms/allowable_stress.h"
 #include "forms/design_conditions.h"
 #include "forms/dialogs.h"
+#include "forms/keypad.h"
 #include "forms/slab_menu.h"
+#include "forms/soil_tables.h"
 #include "report/results_store.h"
 #include "run/run_driver.h"
 
@@ -30,11 +32,17 @@ class QToolButton;
 
 namespace stelvar::ui {
 
+class AllowableStressWindow;
+class CoefficientWindow;
 class DesignConditionsWindow;
 class FileNameSource;
+class GroundDiagramWindow;
 class InfoWindow;
+class KeypadWindow;
 class QtDialogs;
+class ReportPrinter;
 class ResultsWindow;
+class SoilTablesWindow;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -63,6 +71,15 @@ public:
     DesignConditionsWindow& ConditionsWindow() { return *conditionsWindow_; }
     ResultsWindow& ResultsView() { return *resultsWindow_; }
     InfoWindow& Information() { return *infoWindow_; }
+    KeypadForm& KeypadModel() { return keypad_; }
+    SoilTablesForm& SoilTables() { return soilTables_; }
+    KeypadWindow& Keypad() { return *keypadWindow_; }
+    AllowableStressWindow& AllowableStressView() { return *allowableStressWindow_; }
+    SoilTablesWindow& SoilTablesView() { return *soilTablesWindow_; }
+    GroundDiagramWindow& GroundDiagram() { return *groundDiagramWindow_; }
+    CoefficientWindow& CoefficientTool() { return *coefficientWindow_; }
+    ReportPrinter& Report() { return *report_; }
+    QPrinter& Printer() { return *printer_; }
 
     // The base name of the design-conditions file last loaded or saved; empty at start.
     const std::string& ProjectTitle() const { return projectTitle_; }
@@ -88,17 +105,26 @@ public:
     void ShowInformation();
     void PrinterSetup();
 
-    // The printed report, its previews, the soil-constant tables, the coefficient tool
-    // and the ground-constant diagram are windows still to come: these commands do
-    // nothing yet.
+    // The soil-constant tables and the allowable-stress window, shown with their
+    // top-left corner (frame) at a screen position.
+    void ShowSoilConstants(QPoint topLeft);
+    void ShowAllowableStress(QPoint topLeft);
+    // The numeric keypad for a box of the design-conditions window (window number 5)
+    // or of the allowable-stress window (9), placed below the box.
+    void ShowKeypad(const QString& box, int windowNumber = keypad::kDesignConditionsWindow);
+    // The ground-constant diagram, placed beside the design-conditions window.
+    void ShowGroundDiagram();
+
+    // "1.計算書印刷": the whole report after a confirmation, on the printer of the
+    // printer setup.
+    void PrintReport();
+    // A page of "2.計算書ﾌﾟﾚﾋﾞｭｰ" by its menu item (Contents1, N4, … N31), in a modal
+    // preview.
+    void PreviewReportPage(std::string_view menuItem);
+    // The coefficient tool: as it was (menu), with its earth-pressure page only, or with
+    // its three bearing-factor pages only (tool buttons).
     enum class CoefficientMode { Unchanged, EarthPressure, BearingFactor };
-    void PrintReportPending();
-    void PreviewReportPagePending(std::string_view page);
-    void ShowSoilConstantsPending(QPoint topLeft);
-    void ShowCoefficientToolPending(CoefficientMode mode);
-    void ShowGroundDiagramPending();
-    void ShowAllowableStressPending(QPoint topLeft);
-    void ShowKeypadPending(const QString& box);
+    void ShowCoefficientTool(CoefficientMode mode);
 
     // Sets the slab menu for the wall as the design-conditions window shows it. A box
     // that holds no number leaves the menu as it was.
@@ -135,6 +161,8 @@ private:
 
     DesignConditionsForm conditions_;
     AllowableStressForm allowableStress_;
+    SoilTablesForm soilTables_;
+    KeypadForm keypad_;
     ResultsStore results_;
     std::unique_ptr<RunDriver> driver_;
     std::string projectTitle_;
@@ -148,6 +176,12 @@ private:
     DesignConditionsWindow* conditionsWindow_ = nullptr;
     ResultsWindow* resultsWindow_ = nullptr;
     InfoWindow* infoWindow_ = nullptr;
+    SoilTablesWindow* soilTablesWindow_ = nullptr;
+    AllowableStressWindow* allowableStressWindow_ = nullptr;
+    KeypadWindow* keypadWindow_ = nullptr;
+    GroundDiagramWindow* groundDiagramWindow_ = nullptr;
+    CoefficientWindow* coefficientWindow_ = nullptr;
+    std::unique_ptr<ReportPrinter> report_;
 };
 
 }  // namespace stelvar::ui

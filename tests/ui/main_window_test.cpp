@@ -27,12 +27,16 @@
 #include "documents/text_export.h"
 #include "pdf/pdf_export.h"
 #include "run/run_driver.h"
+#include "ui/allowable_stress_window.h"
 #include "ui/design_conditions_window.h"
+#include "ui/ground_diagram_window.h"
 #include "ui/info_window.h"
+#include "ui/keypad_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
+#include "ui/soil_tables_window.h"
 
 namespace stelvar::ui {
 namespace {
@@ -342,6 +346,61 @@ TEST_F(MainWindowTest, ExportErrorIsShownWithoutWritingAnything) {
     EXPECT_EQ(Texts(Kind::Message), std::vector<std::string>{"'x' is not a valid floating point value"});
     EXPECT_TRUE(Texts(Kind::Confirm).empty());
     EXPECT_TRUE(dir_.Entries().empty());
+}
+
+TEST_F(MainWindowTest, HelperWindowsOpenFromBoxesButtonsAndMenu) {
+    Open();
+    // Start-up shows the ground-constant diagram beside the design-conditions window.
+    EXPECT_TRUE(window_->GroundDiagram().isVisible());
+    window_->GroundDiagram().close();
+    EXPECT_FALSE(window_->Keypad().isVisible());
+    const auto press = [this](const char* key) {
+        QTest::mouseClick(window_->Keypad().Key(QString::fromUtf8(key)), Qt::LeftButton);
+    };
+
+    // A soil box opens the keypad and the diagram; the keypad posts into the box.
+    DesignConditionsWindow& design = window_->ConditionsWindow();
+    auto* gamma = qobject_cast<QLineEdit*>(design.Control("Edit15"));
+    QTest::mouseClick(gamma, Qt::LeftButton);
+    EXPECT_TRUE(window_->Keypad().isVisible());
+    EXPECT_TRUE(window_->GroundDiagram().isVisible());
+    EXPECT_EQ(window_->Keypad().pos(), KeypadPlacement(*gamma));
+    press("2");
+    press("1");
+    press("転記");
+    EXPECT_EQ(window_->Conditions().Controls().Text("Edit15"), "21");
+    EXPECT_EQ(gamma->text(), QStringLiteral("21"));
+
+    // Another box: the keypad only.
+    window_->GroundDiagram().close();
+    QTest::mouseClick(design.Control("Edit50"), Qt::LeftButton);
+    EXPECT_TRUE(window_->Keypad().isVisible());
+    EXPECT_FALSE(window_->GroundDiagram().isVisible());
+    press("取消");
+
+    // The soil tables from the tool button, the menu and "基礎地盤定数".
+    Click("ToolButton13");
+    EXPECT_TRUE(window_->SoilTablesView().isVisible());
+    EXPECT_EQ(window_->SoilTablesView().pos(), QPoint(0, 70));
+    window_->SoilTablesView().close();
+    Trigger("N22");
+    EXPECT_EQ(window_->SoilTablesView().pos(), QPoint(0, 83));
+    window_->SoilTablesView().close();
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(design.Control("SpeedButton2")), Qt::LeftButton);
+    EXPECT_TRUE(window_->SoilTablesView().isVisible());
+
+    // "許容応力度" shows the allowable stresses the run reads; its boxes take the keypad.
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(design.Control("SpeedButton3")), Qt::LeftButton);
+    AllowableStressWindow& stresses = window_->AllowableStressView();
+    ASSERT_TRUE(stresses.isVisible());
+    EXPECT_EQ(&stresses.Form(), &window_->AllowableStress());
+    QTest::mouseClick(stresses.Control("Edit1"), Qt::LeftButton);
+    EXPECT_EQ(window_->KeypadModel().Target(), (KeypadTarget{9, "Edit1"}));
+    press("5");
+    press("転記");
+    EXPECT_EQ(window_->AllowableStress().Controls().Text("Edit1"), "5");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(stresses.Control("Edit1"))->text(), QStringLiteral("5"));
+    EXPECT_EQ(window_->Conditions().Controls().Text("Edit23"), "4.5");
 }
 
 TEST_F(MainWindowTest, ExitAsksFirstAndInformationWindowHidesOnOk) {
