@@ -334,7 +334,8 @@ TEST_F(RunWall, FiguresCarryThePageTitlesOrTheSourceOnes) {
     }
     // Point labels of a figure drawn narrower than the results window draws its chart
     // are set smaller in proportion, not below 7 points; a wider figure keeps the size.
-    const ChartSeries& slipAngles = FilledReportPage(5, store, menu).Figures[0].Figure.Series[0];
+    const PrintedPage earthPressure = FilledReportPage(5, store, menu);
+    const ChartSeries& slipAngles = earthPressure.Figures[0].Figure.Series[0];
     EXPECT_EQ(store.GetChart("Chart5").Series[0].Font.Size, 9);
     EXPECT_EQ(slipAngles.Font.Size, 7);  // 305 of 400 pixels
     EXPECT_EQ(FilledReportPage(8, store, menu).Figures[0].Figure.Series[1].Font.Size, 9);
