@@ -21,13 +21,9 @@ constexpr std::string_view kStressTitle = "応力度";
 // Room kept free between a text line and the page frame.
 constexpr int kFrameInset = 4;
 
-// A value as the page figures carry it: in single precision. The rounding goes through
-// a volatile float: GCC 12's SLP vectorizer drops a plain double→float→double round trip
-// when it pairs the x and y of a point (seen at -O2 and -O3).
-double Single(double v) {
-    volatile float rounded = static_cast<float>(v);
-    return rounded;
-}
+// A value as the page figures carry it: in single precision (the build keeps GCC from
+// vectorising this narrowing away).
+double Single(double v) { return static_cast<double>(static_cast<float>(v)); }
 
 PrintedTextBlock Text(std::string_view source, int left, int top, int fontHeight = kPageFontHeight) {
     PrintedTextBlock b;
