@@ -12,6 +12,11 @@ namespace {
 constexpr double kFsNoLoad = 999.9;
 constexpr double kFsNoLoadWithKey = 9999.9;
 
+// The safety factors of a wall without horizontal load are shown as a fixed large
+// value. A horizontal load that is not a number is not "no load": the factor is then
+// formed (and comes out not a number), so that the sliding check cannot pass on it.
+bool HasHorizontalLoad(const TAntei& a) { return !(a.HoCopy <= 0.0); }
+
 // Splits the effective width Be at the key, shares Vo out over the parts and forms the
 // shear resistance Hk, the safety factor and the force Ht that the key must carry.
 void KeyResistance(TAntei& a) {
@@ -50,7 +55,7 @@ void KeyResistance(TAntei& a) {
     const double tanPhi1 = std::tan(a.Phi1);
     const double tanPhiB = std::tan(a.PhiB);
     a.Hk = tanPhi1 * a.V1 + a.C1 * a.B1 + tanPhiB * (a.V2 + a.V3) + 0.5 * a.Pp;
-    a.Fs = a.HoCopy > 0.0 ? a.Hk / a.HoCopy : kFsNoLoadWithKey;
+    a.Fs = HasHorizontalLoad(a) ? a.Hk / a.HoCopy : kFsNoLoadWithKey;
     // Hk = 0 with Fs > 0 needs a non-positive load; the key then carries nothing.
     if (a.Fs > 0.0 && a.Hk != 0.0)
         a.Ht = (a.C1 * a.B1 + a.V1 * (tanPhi1 - tanPhiB) + a.V2 * tanPhiB) * a.HoCopy / a.Hk;
@@ -67,7 +72,8 @@ void SlidingResistance(TAntei& a) {
         KeyResistance(a);
         return;
     }
-    a.Fs = a.HoCopy > 0.0 ? (a.Mu * a.Vo + a.Cb * a.Be + 0.5 * a.Pp) / a.HoCopy : kFsNoLoad;
+    a.Fs = HasHorizontalLoad(a) ? (a.Mu * a.Vo + a.Cb * a.Be + 0.5 * a.Pp) / a.HoCopy
+                                : kFsNoLoad;
     a.B1 = a.B2 = a.B3 = 0.0;
     a.V1 = a.V2 = a.V3 = 0.0;
     a.Hk = 0.0;

@@ -89,8 +89,11 @@ MemberCheck PlainConcreteCheck(TTeisu& t, double s, double m, double d) {
         c.A = depth * 100;
         c.SigmaCt = m * 1000 / c.Z;
         c.TauC = s * 10 / c.A;
-        const bool fails = std::fabs(c.SigmaCt) > t.SigmaCat || std::fabs(c.TauC) > t.TauCa;
-        c.Verdict = fails ? kNotSatisfied : kSatisfied;
+        // Both stresses finite and within their limits; a stress that is not a number
+        // compares false and so is not within.
+        const bool ok = std::isfinite(c.SigmaCt) && std::isfinite(c.TauC) &&
+                        std::fabs(c.SigmaCt) <= t.SigmaCat && std::fabs(c.TauC) <= t.TauCa;
+        c.Verdict = ok ? kSatisfied : kNotSatisfied;
     } else {
         // A member without thickness has no section to carry S and M.
         c.Verdict = kNotSatisfied;

@@ -28,9 +28,12 @@ void LoadQuadrilateral(TShape& s, const std::array<double, 4>& x,
 }
 
 // Compression is limited by σca, tension by |σcat|; reaching the limit is satisfied.
+// Written as "within the limit" so that a stress that is not a number is not satisfied;
+// an overflowed stress is not satisfied either, whatever the limit.
 bool EdgeStressSatisfied(const TTeisu& t, double sigma) {
-    if (sigma >= 0.0) return !(sigma > t.SigmaCa);
-    return !(std::fabs(sigma) > std::fabs(t.SigmaCat));
+    if (!std::isfinite(sigma)) return false;
+    if (sigma >= 0.0) return sigma <= t.SigmaCa;
+    return std::fabs(sigma) <= std::fabs(t.SigmaCat);
 }
 
 // Wall-face ground reaction of a leaning wall on the part of the back face above the
