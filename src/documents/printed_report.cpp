@@ -214,13 +214,13 @@ PrintedPage ReportPageForm(int number) {
             return p;
         }
         case 8: {
-            PrintedPage p = Page(8, "TForm18", "Ⅲ-2．荷重図", "6");
+            PrintedPage p = Page(8, "TForm18", "Ⅲ-2．荷重図", "7");
             p.Figures.push_back(Figure("Chart1", 96, 91, 649, 622, {}, kWidthTitle, kHeightTitle));
             p.Texts.push_back(Text("ListBox12", 111, 722));
             return p;
         }
         case 9: {
-            PrintedPage p = Page(9, "TForm13", "Ⅳ-1-1．構造計算：たて壁(断面力)", "7");
+            PrintedPage p = Page(9, "TForm13", "Ⅳ-1-1．構造計算：たて壁(断面力)", "8");
             p.Texts.push_back(Text("ListBox8", 96, 96));
             p.Texts.push_back(Text("ListBox19", 456, 200));
             p.Headings.push_back({"表：断面力", 104, 736});
@@ -229,7 +229,7 @@ PrintedPage ReportPageForm(int number) {
             return p;
         }
         case 10: {
-            PrintedPage p = Page(10, "TForm19", "Ⅳ-1-2．構造計算：たて壁(応力度)", "8");
+            PrintedPage p = Page(10, "TForm19", "Ⅳ-1-2．構造計算：たて壁(応力度)", "9");
             p.Texts.push_back(Text("ListBox14", 96, 112));
             p.Tables.push_back(Table("StringGrid3", 112, 720, "表"));
             p.Figures.push_back(Figure("Chart3", 480, 743, 257, 298, {}, kFixedWidthTitle, kStressTitle));
@@ -496,7 +496,9 @@ std::vector<PageLayoutFault> FindLayoutFaults(const PrintedPage& page) {
 // Print-all
 
 std::vector<int> PrintAllPages(const SlabMenuConditions& wall) {
-    std::vector<int> pages = {1, 2, 3, 4, 5, 6, 8, 9, 10};
+    // The bearing-capacity page belongs to the printed calculation as the contents list
+    // it (P6): a printed design must not lack its bearing check.
+    std::vector<int> pages = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     const bool slab = wall.SlabThickness > 0;
     if (slab && wall.ToeWidth > 0) pages.push_back(11);
     if (wall.WallType == 0 && slab && wall.HeelWidth > 0) pages.push_back(12);

@@ -193,10 +193,11 @@ inline constexpr std::string_view kPrintAllClosing = "出力しています．�
 inline constexpr int kPrintAllQuestionLeft = 0;
 inline constexpr int kPrintAllQuestionTop = 83;
 
-// The pages print-all prints for the wall: 1, 2, 3, 4, 5, 6, 8, 9, 10 (the ultimate
-// bearing capacity, page 7, is not part of it), then 11 when the base slab and the toe
-// have a width (> 0), 12 for the gravity wall when the base slab and the heel have a
-// width, 13 with a shear key.
+// The pages print-all prints for the wall: 1 to 10 (the whole of sections Ⅰ to Ⅳ-1,
+// the ultimate bearing capacity on page 7 included), then 11 when the base slab and the
+// toe have a width (> 0), 12 for the gravity wall when the base slab and the heel have
+// a width, 13 with a shear key. The fixed page labels follow the contents list: page 7
+// is "6", pages 8 to 10 are "7" to "9".
 std::vector<int> PrintAllPages(const SlabMenuConditions& wall);
 
 // Steps 1 and 2 of print-all: reads the base-slab thickness, toe and heel widths of the

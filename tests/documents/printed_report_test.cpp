@@ -242,7 +242,9 @@ TEST(ReportPageForms, TitlesBandsAndLabelsInDocumentOrder) {
     EXPECT_THAT(forms, ElementsAre("TForm15", "TForm16", "TForm11", "TForm17", "TForm6", "TForm12",
                                    "TForm10", "TForm18", "TForm13", "TForm19", "TForm14", "TForm20",
                                    "TForm21"));
-    EXPECT_THAT(labels, ElementsAre("", "1", "2", "3", "4", "5", "6", "6", "7", "8", "", "", ""));
+    // The labels follow the contents list: the bearing-capacity page is P6, the load
+    // diagram P7, the stem pages P8 and P9.
+    EXPECT_THAT(labels, ElementsAre("", "1", "2", "3", "4", "5", "6", "7", "8", "9", "", "", ""));
     EXPECT_THAT(bands, ElementsAre(681, 681, 681, 681, 681, 681, 681, 681, 681, 681, 681, 643, 643));
     EXPECT_TRUE(pages[0].TitleCentred);
     EXPECT_EQ(pages[0].TitleFontHeight, 19);
@@ -277,7 +279,7 @@ TEST(FillReportPage, SlabPagesTakeTitlesFromTheMenuAndLabelsFromTheCaptions) {
     EXPECT_EQ(FilledReportPage(11, store, menu).PageLabel, "P10");
     EXPECT_EQ(FilledReportPage(12, store, menu).PageLabel, "P11");
     EXPECT_EQ(FilledReportPage(13, store, menu).PageLabel, "P12");
-    EXPECT_EQ(FilledReportPage(10, store, menu).PageLabel, "8");  // the others are fixed
+    EXPECT_EQ(FilledReportPage(10, store, menu).PageLabel, "9");  // the others are fixed
 }
 
 // ---------------------------------------------------------------------------------------
@@ -363,6 +365,45 @@ TEST_F(RunWall, EveryPageStaysInItsFrameWithoutOverlaps) {
     }
 }
 
+// What the reader checks a printed calculation against: the contents list. Print-all
+// must print a page for every entry, in the contents' order, each page labelled with the
+// number its entry gives.
+TEST_F(RunWall, PrintAllPrintsEveryContentsEntryUnderItsNumber) {
+    DesignConditionsForm keyedGravity;
+    keyedGravity.SetIndex("RadioGroup2", 1);
+    keyedGravity.SetText("Edit35", "1000");
+    keyedGravity.SetText("Edit40", "400");
+    keyedGravity.SetText("Edit41", "300");
+    DesignConditionsForm noHeel;
+    noHeel.SetText("Edit30", "0");
+    const struct {
+        const char* What;
+        DesignConditionsForm Form;
+    } walls[] = {{"default gravity wall", DesignConditionsForm{}},
+                 {"gravity wall with a key", keyedGravity},
+                 {"gravity wall without a heel", noHeel},
+                 {"keyed leaning wall", KeyedLeaningWall()}};
+    for (const auto& w : walls) {
+        SCOPED_TRACE(w.What);
+        Run(w.Form);
+        std::vector<std::string> contents;
+        for (const std::string& line : store.List("ListBox20").Lines) {
+            const std::size_t at = line.rfind("・・・・P");
+            if (at != std::string::npos) contents.push_back(line.substr(at + std::string("・・・・").size()));
+        }
+        std::vector<std::string> printed;
+        const std::vector<int> pages = PrintAllPages(ReadSlabMenuConditions(w.Form.Controls()));
+        ASSERT_FALSE(pages.empty());
+        EXPECT_EQ(pages.front(), 1);  // the contents page itself carries no number
+        for (std::size_t i = 1; i < pages.size(); ++i) {
+            const std::string label = FilledReportPage(pages[i], store, menu).PageLabel;
+            // The fixed labels are bare numbers, the slab pages' captions "P10" and on.
+            printed.push_back(label.starts_with("P") ? label : "P" + label);
+        }
+        EXPECT_EQ(printed, contents);
+    }
+}
+
 TEST(FindLayoutFaults, ReportsLinesPastTheFrameOrIntoAFigureAndCondensesTooLongLines) {
     PrintedPage page = ReportPageForm(11);
     ResultsStore store;
@@ -398,14 +439,14 @@ TEST(PrintAllPages, MemberPagesFollowTheWall) {
         std::vector<int> Pages;
     };
     const Case cases[] = {
-        {"gravity wall with toe and heel", {0, 200, 200, 200, false}, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}},
+        {"gravity wall with toe and heel", {0, 200, 200, 200, false}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
         {"gravity wall without a heel, with a key", {0, 200, 200, 0, true},
-         {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 13}},
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13}},
         {"gravity wall without a base slab, with a key", {0, 0, 200, 200, true},
-         {1, 2, 3, 4, 5, 6, 8, 9, 10, 13}},
-        {"leaning wall: never the heel page", {1, 900, 835, 500, false}, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11}},
-        {"leaning wall without a toe, with a key", {1, 900, 0, 0, true}, {1, 2, 3, 4, 5, 6, 8, 9, 10, 13}},
-        {"negative widths count as none", {0, 200, -1, -1, false}, {1, 2, 3, 4, 5, 6, 8, 9, 10}},
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13}},
+        {"leaning wall: never the heel page", {1, 900, 835, 500, false}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {"leaning wall without a toe, with a key", {1, 900, 0, 0, true}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13}},
+        {"negative widths count as none", {0, 200, -1, -1, false}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
     };
     for (const Case& c : cases) EXPECT_EQ(PrintAllPages(c.Wall), c.Pages) << c.What;
 }
@@ -421,7 +462,7 @@ TEST(AskPrintAll, AsksOnceAndPrintsNothingOnNoOrOnABoxWithoutANumber) {
     {
         ScriptedDialogs dialogs({true});
         EXPECT_EQ(AskPrintAll(form.Controls(), dialogs),
-                  (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}));
+                  (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
         EXPECT_EQ(dialogs.Shown().size(), 1u);  // the closing message belongs to the printing
     }
     {
@@ -429,7 +470,7 @@ TEST(AskPrintAll, AsksOnceAndPrintsNothingOnNoOrOnABoxWithoutANumber) {
         form.SetIndex("RadioGroup2", 1);
         ScriptedDialogs dialogs({true});
         EXPECT_EQ(AskPrintAll(form.Controls(), dialogs),
-                  (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 13}));
+                  (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13}));
     }
     {
         form.SetText("Edit34", "2OO");
