@@ -11,12 +11,14 @@ namespace stelvar {
 namespace {
 
 // With the resultant too far forward there is no ground reaction and no member design:
-// the member pages must not keep an earlier wall's figures, nor the load summary.
-void ClearMemberResults(ResultsStore& store) {
+// the member pages must not keep an earlier wall's figures, nor the load summary, nor
+// the stem tables' section depths and rows.
+void ClearMemberResults(const TAntei& a, ResultsStore& store) {
     for (const char* list : {"ListBox8", "ListBox19", "ListBox14", "ListBox9", "ListBox11",
                              "ListBox13", "ListBox12"})
         store.List(list).Clear();
     for (const char* chart : {"Chart3", "Chart6", "Chart7", "Chart8"}) store.GetChart(chart).Clear();
+    ClearWrittenStemForceGrids(store, a.WallType);
 }
 
 }  // namespace
@@ -49,7 +51,7 @@ RunOutcome RunWithReport(const ControlSource& controls, ResultsStore& store,
         WriteStemReport(a, store);
         WriteBaseSlabReport(a, store);
     } else {
-        ClearMemberResults(store);
+        ClearMemberResults(a, store);
     }
     return out;
 }

@@ -23,6 +23,11 @@ StringGridContent& Fresh(ResultsStore& store, std::string_view name, int cols, i
     return g;
 }
 
+void ResetDataCells(StringGridContent& g) {
+    for (int row = 1; row < g.RowCount; ++row)
+        for (int col = 1; col < g.ColCount; ++col) g.SetCell(col, row, std::string(kNoValueText));
+}
+
 void SetUpGrids(ResultsStore& store, int wallType) {
     // Corner coordinates of the self-weight regions: number, x, y. The self-weight
     // report sets the row count for the regions it lists.
@@ -171,10 +176,17 @@ void SetUpResultsWindow(ResultsStore& store, int wallType) {
 }
 
 void ResetResultGrids(ResultsStore& store) {
-    for (std::string_view name : kResultGrids) {
+    for (std::string_view name : kResultGrids) ResetDataCells(store.Grid(name));
+}
+
+void ClearWrittenStemForceGrids(ResultsStore& store, int wallType) {
+    for (auto [name, firstCell] : {std::pair<std::string_view, std::string_view>{"StringGrid1", "H=1/2"},
+                                   {"StringGrid5", "固定部"}}) {
         StringGridContent& g = store.Grid(name);
-        for (int row = 1; row < g.RowCount; ++row)
-            for (int col = 1; col < g.ColCount; ++col) g.SetCell(col, row, std::string(kNoValueText));
+        // Every run that writes the table puts its section depth into the corner.
+        if (g.Cell(0, 0) == firstCell) continue;
+        LayOutStemForceGrid(g, firstCell, wallType);
+        ResetDataCells(g);
     }
 }
 

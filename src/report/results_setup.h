@@ -34,6 +34,13 @@ void SetUpResultsWindow(ResultsStore& store, int wallType = 0);
 // from `firstCell` ("H=1/2" or "固定部") on. Other cells are kept where they still fit.
 void LayOutStemForceGrid(StringGridContent& grid, std::string_view firstCell, int wallType);
 
+// A run whose member design does not run writes no stem section, so the stem force
+// tables (StringGrid1, StringGrid5) would keep an earlier run's: its section depth in
+// the corner cell ("H=4.50m") and its wall's rows. A table that a run has written is laid
+// out again for `wallType`, with "---" in every data cell; a table still as the one-time
+// set-up left it (its first name in the corner) is kept as it is.
+void ClearWrittenStemForceGrids(ResultsStore& store, int wallType);
+
 // Before a run: "---" into every cell outside the first row and the first column of
 // each grid of kResultGrids, over the grid's current size.
 void ResetResultGrids(ResultsStore& store);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,73 @@ TEST(RunWithReport, NoMemberResultsWhenTheGroundReactionIsNotComputable) {
     EXPECT_FALSE(s.List("ListBox1").Lines.empty());
     EXPECT_FALSE(s.List("ListBox7").Lines.empty());
     EXPECT_EQ(s.Grid("StringGrid6").Cell(1, 8), FormatNumber("0.00kN", r.Object.Vo));
+}
+
+// A leaning wall whose resultant lies in front of the middle third of its base
+// (reaction case 7): under this seismic load there is no member design.
+DesignConditionsForm LeaningResultantBeforeTheThird() {
+    DesignConditionsForm f;
+    f.SetIndex("PageControl2", 1);
+    f.SetIndex("RadioGroup5", 1);
+    f.SetText("Edit61", "0.3");
+    return f;
+}
+
+DesignConditionsForm Leaning() {
+    DesignConditionsForm f;
+    f.SetIndex("PageControl2", 1);
+    return f;
+}
+
+// The stem tables as a store laid out for `wallType` shows them before any run writes
+// them: the set-up's header row and first column, every data cell "---".
+void ExpectUnwrittenStemTables(const ResultsStore& s, int wallType) {
+    ResultsStore fresh;
+    SetUpResultsWindow(fresh, wallType);
+    ResetResultGrids(fresh);
+    for (const char* name : {"StringGrid1", "StringGrid5"}) {
+        SCOPED_TRACE(name);
+        const StringGridContent& got = s.Grid(name);
+        const StringGridContent& want = fresh.Grid(name);
+        EXPECT_EQ(got.ColCount, want.ColCount);
+        EXPECT_EQ(got.RowCount, want.RowCount);
+        EXPECT_EQ(got.ColWidths, want.ColWidths);
+        EXPECT_EQ(got.Cells, want.Cells);
+    }
+}
+
+// A run without member design after a run that wrote the stem tables: the tables show
+// nothing of the earlier wall, neither its section depths nor its wall's rows, and are
+// laid out for this run's wall. A table no run has written keeps the set-up's layout,
+// so a single run in a fresh store shows what it always showed.
+TEST(RunWithReport, NoMemberDesignLeavesNoEarlierStemTables) {
+    const struct {
+        const char* What;
+        std::optional<DesignConditionsForm> Earlier;
+        DesignConditionsForm Now;
+        int SetUpWall;
+        int ShownWall;
+    } cases[] = {
+        {"gravity, then leaning in case 7", DesignConditionsForm{}, LeaningResultantBeforeTheThird(), 0, 1},
+        {"leaning, then gravity in case 3", Leaning(), ResultantTooFarForward(), 0, 0},
+        {"gravity, then gravity in case 3", DesignConditionsForm{}, ResultantTooFarForward(), 0, 0},
+        {"leaning in case 7 only: the set-up's gravity layout", std::nullopt,
+         LeaningResultantBeforeTheThird(), 0, 0},
+        {"gravity in case 3 only, set up for the leaning wall", std::nullopt, ResultantTooFarForward(), 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        ResultsStore s;
+        SetUpResultsWindow(s, c.SetUpWall);
+        if (c.Earlier) {
+            RunWithReport(c.Earlier->Controls(), s);
+            ASSERT_TRUE(s.Grid("StringGrid1").Cell(0, 0).starts_with("H=")) << "the earlier run wrote them";
+            ASSERT_NE(s.Grid("StringGrid1").Cell(0, 0), "H=1/2");
+        }
+        const RunOutcome r = RunWithReport(c.Now.Controls(), s);
+        ASSERT_FALSE(StructuralStageRuns(r.Object));
+        ExpectUnwrittenStemTables(s, c.ShownWall);
+    }
 }
 
 // A computable case replaces the member pages with this wall's sections; the stability
