@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "run/input_ranges.h"
 #include "text/number.h"
 
 namespace stelvar {
@@ -19,11 +20,11 @@ public:
     explicit Checker(const std::function<void(const InputFinding&)>& report) : report_(report) {}
 
     void Warn(int check, std::string_view message) {
-        report_({check, FindingKind::Warning, message});
+        report_({check, FindingKind::Warning, std::string(message)});
     }
     void Refuse(int check, std::string_view message) {
         refused_ = true;
-        report_({check, FindingKind::Error, message});
+        report_({check, FindingKind::Error, std::string(message)});
     }
     bool Refused() const { return refused_; }
 
@@ -90,6 +91,24 @@ bool CheckInputs(const ControlSource& conditions, const ControlSource& allowable
         out.Warn(14,
                  "[地震時土圧計算法]が[載荷無常時土圧]です。\rしかし、[②載荷重]が[載荷重有り]に"
                  "なっています。\r[②載荷重]を確認してください。\r計算は、このまま続行します。");
+
+    // Magnitudes: a value outside its range would reach the calculation as an endless
+    // search or an overflow. NaN fails the comparison and so lies outside every range.
+    for (const InputRange& range : RangesRead(c)) {
+        const std::string text = c.Text(range.Name);
+        double value = 0.0;
+        if (!TryStrToFloat(text, value)) {
+            out.Refuse(15, NotANumberMessage(range));
+            (void)StrToFloat(text);  // the conversion's own message ends the look at the inputs
+        }
+        if (range.Low == kCheckedBelow) {
+            if (value > range.High) out.Refuse(15, OutOfRangeMessage(range));
+        } else if (!(value >= range.Low && value <= range.High)) {
+            out.Refuse(15, OutOfRangeMessage(range));
+        } else if (value != 0.0 && value < kSmallestFigure) {
+            out.Refuse(15, TooSmallMessage(range));
+        }
+    }
 
     return out.Refused();
 }

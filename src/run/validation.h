@@ -5,7 +5,7 @@
 // can show several messages.
 
 #include <functional>
-#include <string_view>
+#include <string>
 
 #include "engine/control_source.h"
 #include "forms/dialogs.h"
@@ -15,16 +15,18 @@ namespace stelvar {
 enum class FindingKind { Warning, Error };
 
 struct InputFinding {
-    int Check = 0;             // 1 to 14, the order in which the checks are made
+    int Check = 0;        // 1 to 14, the order in which the checks are made; 15 a range
     FindingKind Kind = FindingKind::Warning;
-    std::string_view Message;  // the text shown to the user; a CR is a line break
+    std::string Message;  // the text shown to the user; a CR is a line break
 };
 
 // Makes every check in order on the design-conditions window and the allowable-stress
-// window, calling `report` for each finding as soon as it is made. Returns true when at
-// least one error was found (the run must not start). Texts are read as numbers as the
-// calculation reads them: a text that is not a number throws ConversionError, after the
-// findings of the earlier checks have been reported.
+// window, calling `report` for each finding as soon as it is made, then holds every
+// numeric box the run reads to its range (check 15, one error per box outside it).
+// Returns true when at least one error was found (the run must not start). Texts are read
+// as numbers as the calculation reads them: a text that is not a number throws
+// ConversionError, after the findings of the earlier checks have been reported (and, in
+// the range check, after a finding that names the box).
 bool CheckInputs(const ControlSource& conditions, const ControlSource& allowableStress,
                  const std::function<void(const InputFinding&)>& report);
 

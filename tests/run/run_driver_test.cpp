@@ -12,6 +12,7 @@
 #include "forms/allowable_stress.h"
 #include "forms/design_conditions.h"
 #include "forms/form_model.h"
+#include "engine/float_errors.h"
 #include "run/calculation.h"
 #include "text/number.h"
 
@@ -141,17 +142,17 @@ TEST_F(RunDriverTest, ErrorDuringTheRunShowsItsMessageAndNoResults) {
     EXPECT_EQ(dialogs.Texts(Kind::Message), std::vector<std::string>{failure});
 }
 
-// With the real calculation as the run step: a box that validation does not look at
-// but the calculation reads fails the run, not the validation.
+// With the real calculation as the run step: a fault that only the calculation finds
+// (a wall without stem height has no back-face angle) fails the run, not the validation.
 TEST_F(RunDriverTest, CalculationErrorReachesTheUser) {
-    conditions.SetText("Edit15", "2O");
+    conditions.SetText("Edit38", "0");
     ScriptedDialogs dialogs;
     RunDriver driver(conditions.Controls(), stresses.Controls(), dialogs,
                      [this] { RunCalculation(conditions.Controls()); });
     EXPECT_EQ(driver.Run(), RunStatus::Failed);
     EXPECT_FALSE(driver.ResultsVisible());
     EXPECT_EQ(dialogs.Texts(Kind::Message),
-              std::vector<std::string>{"'2O' is not a valid floating point value"});
+              std::vector<std::string>{std::string(kFloatDivisionByZero)});
 }
 
 }  // namespace

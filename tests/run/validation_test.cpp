@@ -177,3 +177,130 @@ TEST(ValidateInputs, TextThatIsNotANumberThrowsAfterEarlierMessages) {
 
 }  // namespace
 }  // namespace stelvar
+
+namespace stelvar {
+namespace {
+
+std::vector<InputFinding> RangeFindings(const Settings& settings, bool& refused) {
+    std::vector<InputFinding> out;
+    for (const InputFinding& f : Findings(Windows(settings), refused))
+        if (f.Check == 15) out.push_back(f);
+    return out;
+}
+
+// Every magnitude that is no real wall's is refused, naming the box by its caption;
+// the bounds themselves are accepted.
+TEST(CheckInputs, RefusesMagnitudesOutsideTheRanges) {
+    struct RangeCase {
+        const char* Box;
+        const char* Caption;
+        Settings Context;  // what makes the run read the box
+    };
+    const Settings seismic = {{"RadioGroup5", "1"}};
+    const Settings leaning = {{"PageControl2", "1"}};
+    const Settings slope = {{"TabControl1", "2"}, {"ComboBox1", "1.5"}, {"Edit28", "2000"}};
+    const Settings water = {{"CheckBox3", "TRUE"}};
+    const RangeCase boxes[] = {
+        {"Edit14", "[裏込め土 φ(度)]", {}},
+        {"Edit15", "[裏込め土 γs(kN/m3)]", {}},
+        {"LabeledEdit4", "[根入れ地盤 γ2(kN/m3)]", {}},
+        {"LabeledEdit3", "[根入れ地盤 Df(m)]", {}},
+        {"Edit16", "[qa0(kN/m2)]", {}},
+        {"Edit1", "[載荷重 ｑ(kN/m2)]", {}},
+        {"ComboBox9", "[H3(作用高さm)]", {}},
+        {"ComboBox18", "[擁壁ﾌﾞﾛｯｸ長 L(m)]", {}},
+        {"Edit50", "[σck(N/mm2)]", {}},
+        {"Edit38", "[たて壁高さ(mm)]", {}},
+        {"Edit31", "[底版幅(mm)]", {}},
+        {"Edit61", "[設計水平震度]", seismic},
+        {"Edit56", "[底板厚(mm)]", leaning},
+        {"Edit58", "[つま先版幅(mm)]", leaning},
+        {"ComboBox1", "[法勾配]", slope},
+        {"Edit28", "[盛土高(mm)]", slope},
+        {"Edit62", "[H1(水深m)]", water},
+    };
+    for (const RangeCase& box : boxes) {
+        for (const char* value : {"1e308", "-1e300", "1e-300", "-1e14", "1e9", "-0.5"}) {
+            bool refused = false;
+            const auto found = RangeFindings(With(box.Context, {{box.Box, value}}), refused);
+            ASSERT_EQ(found.size(), 1u) << box.Box << "=" << value;
+            EXPECT_EQ(found[0].Kind, FindingKind::Error);
+            EXPECT_EQ(found[0].Message.rfind(box.Caption, 0), 0u) << found[0].Message;
+            EXPECT_TRUE(refused) << box.Box << "=" << value;
+        }
+    }
+    // The seismic coefficient and the angles at their bounds.
+    for (const Settings& edge : {Settings{{"RadioGroup5", "1"}, {"Edit61", "1"}},
+                                 Settings{{"Edit14", "89"}, {"Edit42", "0"}, {"LabeledEdit7", "89"}},
+                                 Settings{{"Edit38", "100000"}, {"Edit21", "0"}}}) {
+        bool refused = false;
+        EXPECT_TRUE(RangeFindings(edge, refused).empty()) << edge[0].first;
+    }
+}
+
+// Where a described check already refuses small values (the key, the concrete unit
+// weight) only the upper bound is added: one fault, one message.
+TEST(CheckInputs, DescribedLowerChecksAreNotRepeated) {
+    bool refused = false;
+    auto found = RangeFindings(With(kKey, {{"Edit40", "1e308"}}), refused);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Message, "[突起 幅(mm)]の値が範囲外です。\r100000以下の値を入力して下さい。");
+    for (const Settings& low : {With(kKey, {{"Edit40", "-1e300"}}), With(kKey, {{"Edit35", "-1e14"}}),
+                                Settings{{"ComboBox7", "-1e300"}}}) {
+        std::vector<int> checks;
+        for (const InputFinding& f : Findings(Windows(low), refused)) checks.push_back(f.Check);
+        EXPECT_EQ(checks.size(), 1u) << low.back().first;
+        EXPECT_NE(checks.at(0), 15) << low.back().first;
+        EXPECT_TRUE(refused);
+    }
+}
+
+TEST(CheckInputs, RangeMessagesSayWhatToEnter) {
+    bool refused = false;
+    auto found = RangeFindings({{"Edit14", "-1e14"}}, refused);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Message, "[裏込め土 φ(度)]の値が範囲外です。\r0～89の範囲で入力して下さい。");
+    found = RangeFindings({{"Edit38", "1e-300"}}, refused);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Message,
+              "[たて壁高さ(mm)]の値が小さすぎます。\r0か、0.000001以上の値を入力して下さい。");
+    // One message per box, in the order the run reads them.
+    found = RangeFindings({{"Edit15", "1e308"}, {"Edit1", "-5"}, {"Edit37", "2e5"}}, refused);
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[0].Message.rfind("[裏込め土 γs(kN/m3)]", 0), 0u);
+    EXPECT_EQ(found[1].Message.rfind("[載荷重 ｑ(kN/m2)]", 0), 0u);
+    EXPECT_EQ(found[2].Message.rfind("[天端幅(mm)]", 0), 0u);
+}
+
+// Boxes the run does not read are not held to a range: the other wall page, the key
+// while there is none, the seismic coefficient in the ordinary case, the gradient of a
+// flat surface.
+TEST(CheckInputs, RangesOnlyForBoxesTheRunReads) {
+    bool refused = false;
+    EXPECT_TRUE(RangeFindings({{"Edit56", "1e308"}, {"Edit40", "-1"}, {"Edit61", "5"},
+                               {"ComboBox1", "-"}, {"Edit28", "1e9"}, {"Edit62", "nan"}},
+                              refused)
+                    .empty());
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(RangeFindings({{"PageControl2", "1"}, {"Edit38", "1e308"}}, refused).size(), 0u);
+}
+
+// "nan" and "inf" are no numbers: the box is named, then the conversion's own message
+// ends the look as it does for any text that is not a number.
+TEST(ValidateInputs, NonNumberInARangedBoxIsNamedBeforeTheConversionMessage) {
+    for (const char* text : {"nan", "inf", "1e400"}) {
+        const Windows w(Settings{{"ComboBox9", text}});
+        ScriptedDialogs dialogs;
+        try {
+            ValidateInputs(w.conditions.Controls(), w.stresses.Controls(), dialogs);
+            FAIL() << text << ": no ConversionError";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid floating point value");
+        }
+        EXPECT_EQ(dialogs.Texts(ScriptedDialogs::Entry::Kind::Message),
+                  std::vector<std::string>{"[H3(作用高さm)]の値が数値ではありません。"});
+    }
+}
+
+}  // namespace
+}  // namespace stelvar
