@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,15 @@ std::vector<std::string> ExpandInputs(const std::vector<std::string>& args) {
         }
     }
     return out;
+}
+
+// A document asked for in a folder that does not exist yet gets its folder, parents
+// included, as any program that saves files does.
+void MakeFolder(const fs::path& folder) {
+    if (folder.empty()) return;
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) throw std::runtime_error("cannot create folder '" + folder.string() + "': " + ec.message());
 }
 
 const char* OkNo(bool ok) { return ok ? "OK" : "NO"; }
@@ -279,9 +289,18 @@ int main(int argc, char** argv) {
                 SetUpResultsWindow(store, 0);
                 const std::string title = file ? ProjectTitle(*file) : std::string();
                 outcome = RunWithReport(conditions.Controls(), store, title);
-                if (writeText) WriteTextExport(store, conditions.Controls(), fs::path(txtPath));
-                if (writePdf) WritePdfExport(store, conditions.Controls(), title, fs::path(pdfPath));
-                if (writeFigures) WriteFigures(store, conditions.Controls(), fs::path(wmfDir));
+                if (writeText) {
+                    MakeFolder(fs::path(txtPath).parent_path());
+                    WriteTextExport(store, conditions.Controls(), fs::path(txtPath));
+                }
+                if (writePdf) {
+                    MakeFolder(fs::path(pdfPath).parent_path());
+                    WritePdfExport(store, conditions.Controls(), title, fs::path(pdfPath));
+                }
+                if (writeFigures) {
+                    MakeFolder(fs::path(wmfDir));
+                    WriteFigures(store, conditions.Controls(), fs::path(wmfDir));
+                }
             } else {
                 outcome = RunCalculation(conditions.Controls());
             }

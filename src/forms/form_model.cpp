@@ -1,8 +1,23 @@
 #include "forms/form_model.h"
 
+#include <optional>
+#include <string>
+
 #include "text/number.h"
 
 namespace stelvar {
+namespace {
+
+std::optional<bool> ParseCheckState(std::string_view value) {
+    std::string lower(value);
+    for (char& ch : lower)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    if (lower == "true" || lower == "1") return true;
+    if (lower == "false" || lower == "0") return false;
+    return std::nullopt;
+}
+
+}  // namespace
 
 void FormModel::SetText(std::string_view name, std::string_view text) {
     controls_.SetText(name, text);
@@ -43,12 +58,12 @@ void FormModel::SetValue(std::string_view name, std::string_view value) {
         SetIndex(name, StrToInt(value));
         return;
     case ControlKind::CheckBox:
-        if (value == "TRUE" || value == "FALSE") {
-            SetChecked(name, value == "TRUE");
+        if (const std::optional<bool> state = ParseCheckState(value)) {
+            SetChecked(name, *state);
             return;
         }
         throw ControlError(name, "'" + std::string(value) + "' is not a check state for '" +
-                                     std::string(name) + "' (TRUE or FALSE)");
+                                     std::string(name) + "' (TRUE/FALSE, true/false or 1/0)");
     case ControlKind::TabSheet:
     case ControlKind::StringGrid:
     case ControlKind::Label:

@@ -33,7 +33,8 @@ public:
 
     // Sets a control from a "Name=value" text: the text of an edit or combo box, the
     // index of a selection group, notebook or tab strip ("'%s' is not a valid integer
-    // value" when it is not a whole number), "TRUE" or "FALSE" for a check box.
+    // value" when it is not a whole number), a check state for a check box: TRUE/FALSE,
+    // true/false or 1/0 in any letter case, as people type them.
     void SetValue(std::string_view name, std::string_view value);
 
 protected:
