@@ -109,10 +109,12 @@ void TPDFMemoryStream::Truncate() {
 // Values
 
 std::string PdfNumber(double v) {
-    if (!std::isfinite(v)) throw PdfError("PDFに書けない数値です");
-    // Rounded to two decimals; adding 0.0 turns a negative zero into zero.
+    // Rounded to two decimals; adding 0.0 turns a negative zero into zero. The range is
+    // checked on the rounded value: the scaling by 100 overflows values that are finite
+    // themselves, and a reader takes a number only up to its implementation limit.
     const double rounded = std::trunc(v * 100 + 0.5) / 100 + 0.0;
-    char buf[400];
+    if (!(std::fabs(rounded) <= kPdfLargestNumber)) throw PdfError("PDFに書けない数値です");
+    char buf[32];
     const auto result = std::to_chars(buf, buf + sizeof buf, rounded, std::chars_format::fixed);
     if (result.ec != std::errc()) throw PdfError("PDFに書けない数値です");
     return std::string(buf, result.ptr);

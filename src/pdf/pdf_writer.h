@@ -74,10 +74,16 @@ class TPDFPage;
 class TPDFContents;
 class TPDFFontDescriptor;
 
+// The largest magnitude of a number in a PDF file that every reader takes: the limit of
+// real numbers in the readers of the older versions of the format. A page is less than
+// 1000 points across; every position on it lies far inside.
+inline constexpr double kPdfLargestNumber = 32767;
+
 // Writes a number in the form of the content operators: rounded to two decimals as
 // trunc(v * 100 + 0.5) / 100 and written without trailing zeros or exponent
 // (10 -> "10", 0.75 -> "0.75", 12.345 -> "12.35", -1.234 -> "-1.22").
-// A value that is not finite cannot appear in a PDF file and raises PdfError.
+// A value that is not finite, or whose rounded value lies beyond ±kPdfLargestNumber,
+// cannot appear in the file and raises PdfError.
 std::string PdfNumber(double v);
 
 // The red, green and blue bytes of a colour; a system colour is resolved to the

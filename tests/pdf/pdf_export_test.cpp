@@ -5,7 +5,9 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <memory>
 #include <regex>
@@ -389,6 +391,85 @@ TEST(PdfPageElements, AChartWithoutAScaleDrawsItsFrameOnly) {
     Page page;
     PdfChart(page.Canvas(), automatic, 0, 0, 100, 50);
     EXPECT_EQ(Segments(page.Canvas().Stream()).back(), "45 767 - 145 817 @ 0.2");
+}
+
+// Every number operand of a content stream, as written.
+std::vector<std::string> Numbers(const std::string& stream) {
+    std::vector<std::string> numbers;
+    const std::regex token("[^ \r]+");
+    for (const std::string& line : StreamLines(stream)) {
+        if (line.ends_with(" Tj")) continue;  // the text itself
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), token);
+             it != std::sregex_iterator(); ++it) {
+            const std::string t = it->str();
+            if (t.find_first_of("0123456789") != std::string::npos && t[0] != '/') numbers.push_back(t);
+        }
+    }
+    return numbers;
+}
+
+// Points that overran the axis range by orders of magnitude, or are not numbers: the
+// part of a line that shows in the plot keeps its direction, the rest is cut far off
+// the page, and every number written is a plain one within what a reader takes.
+TEST(PdfPageElements, PointsFarOffThePlotAreWrittenWithinTheFileLimits) {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    Chart chart;
+    chart.SetRange(10, 0, 5, 0);
+    ChartSeries& line = chart.Get("Series1");
+    line.Add(5, 2.5);                          // (95, 792), inside
+    line.Add(5 + 1e300, 2.5 + 1e300, "ne");    // far off up and right, at 45°
+    line.Add(5, 2.5);
+    line.Add(1e306, 2.5, "e");                 // far off right
+    line.Add(-1e306, 2.5);                     // and across to far off left
+    line.Add(kNaN, 1, "nan");                  // no place at all: a gap
+    line.Add(5, 2.5);
+    line.Add(1.7e308, 2.5);                    // its place overflows: a gap too
+    line.Add(2, 1);
+
+    Page page;
+    PdfChart(page.Canvas(), chart, 0, 0, 100, 50);
+    const std::string& s = page.Canvas().Stream();
+    EXPECT_THAT(Segments(s), ElementsAre("45 817 - 45 767 @ 0.75", "45 767 - 145 767 @ 0.75",
+                                         "145 767 - 145 817 @ 0.75",
+                                         "95 792 - 29303 30000 @ 0.2",
+                                         "29303 30000 - 95 792 @ 0.2",
+                                         "95 792 - 30000 792 @ 0.2",
+                                         "30000 792 - -29999.99 792 @ 0.2"));
+    const std::vector<std::string> texts = TextPlaces(s);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_THAT(texts[0], ::testing::EndsWith(" 30000 (ne)"));
+    EXPECT_THAT(texts[1], ::testing::StartsWith("30000 794 "));
+    for (const std::string& n : Numbers(s)) {
+        SCOPED_TRACE(n);
+        ASSERT_TRUE(std::regex_match(n, std::regex("-?[0-9]+(\\.[0-9]{1,2})?")));
+        EXPECT_LE(std::fabs(std::stod(n)), kPdfLargestNumber);
+    }
+}
+
+// The same points in a whole document: a file that the checking tools and a reader take
+// without complaint.
+TEST(PdfExport, ChartPointsFarOffThePlotLeaveAValidDocument) {
+    WallDocument wall = {};
+    SetUpResultsWindow(wall.Store, 0);
+    RunWithReport(wall.Form.Controls(), wall.Store, "擁壁1");
+    ChartSeries& far = wall.Store.GetChart("Chart1").Get("FarOff");
+    for (double v : {1e306, -1e306, 1e300, std::numeric_limits<double>::quiet_NaN(), 1.0})
+        far.Add(v, -v, "x");
+    const std::string pdf = PdfExportBytes(
+        wall.Store, ReadTextExportConditions(wall.Form.Controls()), "擁壁1", "20240102030405");
+    EXPECT_EQ(pdf.find("inf"), std::string::npos);
+    EXPECT_EQ(pdf.find("nan"), std::string::npos);
+
+    if (!HaveTool("qpdf") || !HaveTool("pdftotext")) GTEST_SKIP() << "qpdf or poppler-utils missing";
+    TempDir dir;
+    const auto file = dir / "far.pdf";
+    WriteBytes(file, pdf);
+    const ToolRun check = RunTool("qpdf --check " + Quoted(file));
+    EXPECT_EQ(check.Status, 0) << check.Out;
+    EXPECT_THAT(check.Out, ::testing::Not(HasSubstr("WARNING")));
+    const ToolRun text = RunTool("pdftotext -enc UTF-8 " + Quoted(file) + " " + Quoted(dir / "far.txt"));
+    EXPECT_EQ(text.Status, 0) << text.Out;
+    EXPECT_EQ(text.Out, "") << "the reader complained";
 }
 
 // ---------------------------------------------------------------------------------------
