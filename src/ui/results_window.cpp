@@ -21,6 +21,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <stdexcept>
+#include <vector>
 
 #include "report/results_setup.h"
 #include "text/cp932.h"
@@ -56,6 +57,14 @@ constexpr std::array<VerdictGroup, 4> kVerdictGroups = {{
     {"GroupBox23", "3．支持力に対する安定"},
     {"GroupBox33", "4．鉛直支持力の照査"},
 }};
+
+// Grid cell texts: where they start after the cell's left edge and the room kept before
+// the grid line on the right.
+constexpr int kCellTextLeft = 2;
+constexpr int kCellTextRight = 1;
+// The narrowest a column's texts are set. Narrower they no longer read at a glance; a
+// text that still does not fit shows whole in its tool tip.
+constexpr int kNarrowestStretch = 50;
 
 const QColor kNavy(0, 0, 128);
 const QColor kFixedCell(240, 240, 240);
@@ -159,7 +168,62 @@ private:
     static constexpr int kTextMargin = 2;
 };
 
+// A grid cell: its background as the style draws it, then its text, left-aligned and
+// vertically centred in the room GridTextRoom gives, in the cell's own font (which
+// ShowGrid has fitted to that room).
+class GridCellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        if (text.isEmpty()) return;
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(QPalette::Text));
+        painter->drawText(opt.rect.adjusted(kCellTextLeft, 0, -kCellTextRight, 0),
+                          static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter), text);
+        painter->restore();
+    }
+};
+
+// Stretch of a font as set; a font left to any stretch is at its face's own width.
+int StretchOf(const QFont& font) {
+    return font.stretch() == QFont::AnyStretch ? QFont::Unstretched : font.stretch();
+}
+
+double WidestText(const QFont& font, const std::vector<QString>& texts) {
+    const QFontMetricsF metrics(font);
+    double widest = 0;
+    for (const QString& t : texts) widest = std::max(widest, metrics.horizontalAdvance(t));
+    return widest;
+}
+
+// The grid's face as the column's texts need it: as it is when every text fits `room`,
+// else set narrower, the whole column alike so that its figures stay of one width, just
+// enough for the widest to fit (not narrower than kNarrowestStretch).
+QFont ColumnFont(const QFont& base, const std::vector<QString>& texts, int room) {
+    const double widest = WidestText(base, texts);
+    if (widest <= room || widest <= 0 || room <= 0) return base;
+    QFont font = base;
+    int stretch = std::max(kNarrowestStretch,
+                           std::min(StretchOf(base) - 1, static_cast<int>(StretchOf(base) * room / widest)));
+    font.setStretch(stretch);
+    // Glyph advances round per size, so the proportion can miss by a little: step on.
+    while (stretch > kNarrowestStretch && WidestText(font, texts) > room) font.setStretch(--stretch);
+    return font;
+}
+
 }  // namespace
+
+int GridTextRoom(int columnWidth) { return columnWidth - 1 - kCellTextLeft - kCellTextRight; }
 
 ResultsWindow::ResultsWindow(ResultsStore& store, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -204,10 +268,12 @@ QTableWidget* ResultsWindow::MakeGrid(const char* name) {
     auto* grid = new QTableWidget;
     grid->setObjectName(QString::fromLatin1(name));
     // The proportional face here is wider than the one the column widths were chosen
-    // for; drawn a little narrower, "-4.60kN/m2" still fits its 68-pixel column.
+    // for; drawn a little narrower, "-4.60kN/m2" still fits its 68-pixel column. A
+    // column whose texts are wider still is condensed further when it is shown.
     QFont font = QtFont("ＭＳ Ｐゴシック", 12);
     font.setStretch(88);
     grid->setFont(font);
+    grid->setItemDelegate(new GridCellDelegate(grid));
     // The fixed row and column are the grid's own first row and column.
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
@@ -470,20 +536,28 @@ void ResultsWindow::ShowGrid(QTableWidget& view, const StringGridContent& grid) 
     view.verticalHeader()->setMinimumSectionSize(1);
     view.verticalHeader()->setDefaultSectionSize(grid.DefaultRowHeight);
     for (int row = 0; row < grid.RowCount; ++row) view.setRowHeight(row, grid.DefaultRowHeight);
-    for (int row = 0; row < grid.RowCount; ++row)
-        for (int col = 0; col < grid.ColCount; ++col) {
+    for (int col = 0; col < grid.ColCount; ++col) {
+        std::vector<QString> texts;
+        texts.reserve(static_cast<std::size_t>(std::max(grid.RowCount, 0)));
+        for (int row = 0; row < grid.RowCount; ++row) texts.push_back(ToQString(grid.Cell(col, row)));
+        // The column widths are the document's; the texts are fitted to them, not cut.
+        const int room = GridTextRoom(grid.ColWidth(col));
+        const QFont font = ColumnFont(view.font(), texts, room);
+        const QFontMetricsF metrics(font);
+        for (int row = 0; row < grid.RowCount; ++row) {
             QTableWidgetItem* item = view.item(row, col);
             if (item == nullptr) {
                 item = new QTableWidgetItem;
                 view.setItem(row, col, item);
             }
-            const QString text = ToQString(grid.Cell(col, row));
+            const QString& text = texts[static_cast<std::size_t>(row)];
             item->setText(text);
-            // A text wider than its column shows whole when pointed at.
-            const QFontMetricsF metrics(view.font());
-            item->setToolTip(metrics.horizontalAdvance(text) + 2 > grid.ColWidth(col) ? text : QString());
+            item->setFont(font);
+            // A text too wide even when condensed shows whole when pointed at.
+            item->setToolTip(metrics.horizontalAdvance(text) > room ? text : QString());
             if (row == 0 || col == 0) item->setBackground(kFixedCell);
         }
+    }
     // The whole table shows without scrolling, so its fixed row and column stay in view.
     int width = 2 * view.frameWidth();
     for (int col = 0; col < grid.ColCount; ++col) width += grid.ColWidth(col);

@@ -22,6 +22,10 @@ namespace stelvar::ui {
 
 class ChartWidget;
 
+// The pixels of a grid cell its text may take: the column less the grid line on its
+// right and a little room on either side of the text.
+int GridTextRoom(int columnWidth);
+
 class ResultsWindow final : public QWidget {
     Q_OBJECT
 

@@ -93,14 +93,14 @@ protected:
     QWidget results, conditions, ground;
 };
 
-TEST_F(ReportPrinterTest, PrintAllOfTheDefaultWallIsOnePdfJobOfElevenA4Pages) {
+TEST_F(ReportPrinterTest, PrintAllOfTheDefaultWallIsOnePdfJobOfTwelveA4Pages) {
     Run(DesignConditionsForm{});
     const QString file = UsePdf(QStringLiteral("all.pdf"));
     ScriptedDialogs dialogs({true});
     ReportPrinter report = Printer();
     EXPECT_THAT(report.PrintAll(form.Controls(), dialogs),
-                ElementsAre(1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12));
-    EXPECT_EQ(PdfPageCount(file), 11);
+                ElementsAre(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12));
+    EXPECT_EQ(PdfPageCount(file), 12);
     EXPECT_THAT(dialogs.Texts(ScriptedDialogs::Entry::Kind::Confirm),
                 ElementsAre("プリンターの準備はいいですか。\r一括印刷します。"));
     EXPECT_THAT(dialogs.Texts(ScriptedDialogs::Entry::Kind::Info),
@@ -125,8 +125,8 @@ TEST_F(ReportPrinterTest, PrintAllWithAKeyAndNoHeelPrintsTheKeyPageInstead) {
     ScriptedDialogs dialogs({true});
     ReportPrinter report = Printer();
     EXPECT_THAT(report.PrintAll(form.Controls(), dialogs),
-                ElementsAre(1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 13));
-    EXPECT_EQ(PdfPageCount(file), 11);
+                ElementsAre(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13));
+    EXPECT_EQ(PdfPageCount(file), 12);
 }
 
 TEST_F(ReportPrinterTest, NoOrABoxWithoutANumberPrintsNothingAndLeavesTheWindows) {

@@ -312,6 +312,63 @@ TEST_F(ResultsWindowTest, VerdictCaptionsAndNotesShowInTheirColours) {
     EXPECT_EQ(FromQString(Find<QLabel>("Label26")->text()), kLoadNote2);
 }
 
+// The column widths are the document's and the grid face is wider than the one they
+// were made for: no cell may lose the end of its text ("H=3.00m", "130.77kNm",
+// "-0.03N/mm2"). Walls in one window one after the other, as a person runs them.
+TEST(ResultsWindowGrids, EveryCellTextFitsItsColumn) {
+    DesignConditionsForm leaning;
+    leaning.SetIndex("PageControl2", 1);
+    DesignConditionsForm wet;
+    wet.SetChecked("CheckBox3", true);
+    DesignConditionsForm keyed;
+    keyed.SetIndex("RadioGroup2", 1);
+    keyed.SetText("Edit35", "1000");
+    keyed.SetText("Edit40", "400");
+    keyed.SetText("Edit41", "300");
+    DesignConditionsForm seismicLeaning = leaning;
+    seismicLeaning.SetIndex("RadioGroup5", 1);
+    seismicLeaning.SetText("Edit61", "0.2");
+    const struct {
+        const char* What;
+        DesignConditionsForm Form;
+    } walls[] = {{"default gravity wall", DesignConditionsForm{}},
+                 {"leaning wall", leaning},
+                 {"gravity wall with water", wet},
+                 {"gravity wall with a key", keyed},
+                 {"seismic leaning wall", seismicLeaning}};
+
+    ResultsStore store;
+    ResultsWindow window(store);
+    window.SetUp(0);
+    const QFont gridFont = window.Grid("StringGrid1")->font();
+    bool condensed = false;
+    for (const auto& w : walls) {
+        SCOPED_TRACE(w.What);
+        RunWithReport(w.Form.Controls(), store, "test");
+        window.Refresh();
+        for (std::string_view name : kResultGrids) {
+            QTableWidget* view = window.Grid(name);
+            ASSERT_NE(view, nullptr) << name;
+            for (int col = 0; col < view->columnCount(); ++col) {
+                const int room = GridTextRoom(view->columnWidth(col));
+                for (int row = 0; row < view->rowCount(); ++row) {
+                    const QTableWidgetItem* item = view->item(row, col);
+                    ASSERT_NE(item, nullptr);
+                    const QFont font = item->font();
+                    EXPECT_EQ(font.pixelSize(), gridFont.pixelSize());  // the default size, not smaller
+                    EXPECT_LE(QFontMetricsF(font).horizontalAdvance(item->text()), room)
+                        << name << " (" << col << ", " << row << ") " << FromQString(item->text());
+                    condensed = condensed || font.stretch() < gridFont.stretch();
+                    EXPECT_TRUE(item->toolTip().isEmpty());  // nothing left to show whole
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(condensed) << "the stem tables' depths need a narrower face";
+    // A text that fits the face as it is keeps it: the slab force table's column 1.
+    EXPECT_EQ(window.Grid("StringGrid11")->item(0, 1)->font().stretch(), gridFont.stretch());
+}
+
 TEST(ResultsWindowBeforeRun, ShowsTheSetUpTablesAndPlainCaptions) {
     ResultsStore store;
     ResultsWindow window(store);
