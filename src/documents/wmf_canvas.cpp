@@ -110,8 +110,11 @@ WmfCanvas::WmfCanvas(int width, int height) : width_(width), height_(height) {
 }
 
 std::int16_t WmfCanvas::Unit(double pixels) {
+    // A place that is not a number has none; one beyond the 16-bit range, including one
+    // whose scaling to units overflows, is held at the nearest end of the range instead
+    // of wrapping round.
+    if (std::isnan(pixels)) return 0;
     const double units = pixels * wmf::kUnitsPerPixel;
-    if (!std::isfinite(units)) return 0;
     const double limited = std::clamp(units, -32768.0, 32767.0);
     return static_cast<std::int16_t>(std::lround(limited));
 }

@@ -345,6 +345,34 @@ TEST(WmfCanvas, OutOfRangeInputIsHeldWithinTheFormat) {
     EXPECT_NO_THROW(WmfCanvas(2184, 2184));
 }
 
+// The 16-bit coordinates of places far off the picture: held at the nearest end of the
+// range, also where the scaling to units overflows a finite place; no place for NaN.
+TEST(WmfCanvas, FarOffPlacesAreHeldAtTheEndsOfTheRange) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const struct {
+        double Pixels;
+        std::int16_t Units;
+    } rows[] = {
+        {1e306, 32767},  {-1e306, -32768}, {1e300, 32767}, {-1e300, -32768},
+        {1.7e308, 32767}, {-1.7e308, -32768}, {kInf, 32767}, {-kInf, -32768},
+        {std::numeric_limits<double>::quiet_NaN(), 0}, {2184.4, 32766}, {-2184.6, -32768},
+    };
+    for (const auto& r : rows) {
+        WmfCanvas c(100, 100);
+        c.SetPen({Colour{0}, 1, PenStyle::Solid});
+        c.Line({r.Pixels, 1}, {2, r.Pixels});
+        c.Text({r.Pixels, 3}, "t", TextAlign::Left, TextBase::Top);
+        const Metafile m = Read(c.Bytes());
+        const Record move = Of(m, wmf::kMoveTo).at(0);  // y, x
+        const Record line = Of(m, wmf::kLineTo).at(0);
+        const Record text = Of(m, wmf::kTextOut).at(0);  // length, "t" padded, y, x
+        EXPECT_EQ(move.Param(1), r.Units) << r.Pixels;
+        EXPECT_EQ(move.Param(0), 15) << r.Pixels;
+        EXPECT_EQ(line.Param(0), r.Units) << r.Pixels;
+        EXPECT_EQ(text.Param(3), r.Units) << r.Pixels;
+    }
+}
+
 TEST(WmfCanvas, FaceNamesAreNotCutInsideADoubleByteCharacter) {
     WmfCanvas c(100, 100);
     CanvasFont f;
