@@ -4,6 +4,7 @@
 // tables of the coefficient tool instead.
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -184,6 +185,9 @@ int PrintCoefficientTables(const std::vector<Assignment>& assignments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file-size limit then fails with EFBIG and its clear message, and
+    // the temporary file is removed, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app{"Stelvar: design calculation of plain-concrete retaining walls"};
     std::vector<std::string> inputs;
     std::vector<std::string> sets;

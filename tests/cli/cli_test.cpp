@@ -157,6 +157,36 @@ TEST(Cli, ValidationWarnsOrRefusesBeforeTheRun) {
     EXPECT_EQ(JsonLines(seismic.Out).at(0)["LoadCase"], 1);
 }
 
+// Check boxes take the states as people type them; anything else is refused by name.
+TEST(Cli, CheckBoxStatesAsUsersTypeThem) {
+    testing::TempDir dir;
+    // Water is taken into account only while its box is checked.
+    const auto water = [&dir](const char* state) {
+        Result r = RunCli(std::string("--json --set CheckBox3=") + state + " --set Edit62=0.5", dir);
+        EXPECT_EQ(r.Status, 0) << state << ": " << r.Err;
+        return r.Status == 0 ? JsonLines(r.Out).at(0)["WaterOn"].get<int>() : -1;
+    };
+    for (const char* state : {"TRUE", "true", "True", "1"}) EXPECT_EQ(water(state), 1) << state;
+    for (const char* state : {"FALSE", "false", "fAlSe", "0"}) EXPECT_EQ(water(state), 0) << state;
+    Result bad = RunCli("--set CheckBox9=yes", dir);
+    EXPECT_EQ(bad.Status, 1);
+    EXPECT_NE(bad.Err.find("'yes' is not a check state for 'CheckBox9'"), std::string::npos) << bad.Err;
+}
+
+// The input that used to keep the wedge search turning for minutes, and magnitudes that
+// overflowed, are refused before the run with the box named.
+TEST(Cli, AbsurdMagnitudesAreRefusedNamingTheBox) {
+    testing::TempDir dir;
+    Result hang = RunCli("--json --set Edit14=-1e14", dir);
+    EXPECT_EQ(hang.Status, 1);
+    EXPECT_TRUE(hang.Out.empty());
+    EXPECT_NE(hang.Err.find("error: [裏込め土 φ(度)]の値が範囲外です。"), std::string::npos) << hang.Err;
+    Result big = RunCli("--json --set LabeledEdit5=1e308 --set ComboBox9=-1e300", dir);
+    EXPECT_EQ(big.Status, 1);
+    EXPECT_NE(big.Err.find("[支持地盤 γ1(kN/m3)]"), std::string::npos) << big.Err;
+    EXPECT_NE(big.Err.find("[H3(作用高さm)]"), std::string::npos) << big.Err;
+}
+
 TEST(Cli, WritesTheTextDocument) {
     testing::TempDir dir;
     const auto path = dir / "wall.txt";
@@ -172,9 +202,16 @@ TEST(Cli, WritesTheTextDocument) {
     Result two = RunCli("--txt " + path.string() + " a.dat b.dat", dir);
     EXPECT_EQ(two.Status, 2);
 
-    Result unwritable = RunCli("--txt '" + (dir / "no folder" / "wall.txt").string() + "'", dir);
+    // A folder that does not exist yet is made; one that cannot be (a file stands in its
+    // place) fails with the folder's name.
+    const auto nested = dir / "new folder" / "sub" / "wall.txt";
+    Result made = RunCli("--txt '" + nested.string() + "'", dir);
+    EXPECT_EQ(made.Status, 0) << made.Err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(nested));
+    std::ofstream(dir / "not a folder") << "x";
+    Result unwritable = RunCli("--txt '" + (dir / "not a folder" / "wall.txt").string() + "'", dir);
     EXPECT_EQ(unwritable.Status, 1);
-    EXPECT_NE(unwritable.Err.find("no folder"), std::string::npos) << unwritable.Err;
+    EXPECT_NE(unwritable.Err.find("not a folder"), std::string::npos) << unwritable.Err;
 }
 
 TEST(Cli, WritesThePdfDocument) {
@@ -196,11 +233,12 @@ TEST(Cli, WritesThePdfDocument) {
 
 TEST(Cli, WritesTheFigures) {
     testing::TempDir dir;
-    std::filesystem::create_directory(dir / "figures");
-    Result r = RunCli("--wmf " + (dir / "figures").string(), dir);
+    // The folder is made, with its parents.
+    const auto folder = dir / "out" / "figures";
+    Result r = RunCli("--wmf " + folder.string(), dir);
     ASSERT_EQ(r.Status, 0) << r.Err;
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir / "figures"))
+    for (const auto& e : std::filesystem::directory_iterator(folder))
         names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names.size(), 9u);  // no key: no "図10：突起.wmf"
