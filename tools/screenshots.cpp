@@ -35,6 +35,7 @@
 #include "ui/keypad_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_translations.h"
 #include "ui/report_printer.h"
 #include "ui/results_window.h"
 #include "ui/soil_tables_window.h"
@@ -200,6 +201,7 @@ void SavePrintedPages(Shots& shots, stelvar::ui::ReportPrinter& printer, const Q
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stelvar"));
+    stelvar::ui::InstallQtJapanese(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: stelvar-screenshots <output folder>\n");
         return 2;
@@ -216,7 +218,7 @@ int main(int argc, char** argv) {
     stelvar::ui::MainWindow window(dialogs, fileNames);
     // Exports of a run land in the output folder, never in the current directory.
     window.SetWorkingDirectory(std::filesystem::path(folder.toStdString()));
-    window.SetDocumentOpener([](const std::filesystem::path&) {});
+    window.SetDocumentOpener([](const std::filesystem::path&) { return true; });
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         window.setGeometry(screen->availableGeometry());
     } else {

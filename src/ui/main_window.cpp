@@ -64,8 +64,18 @@ void SelectTab(const QWidget& window, const char* name) {
     if (t.Tabs && t.Tabs->indexOf(t.Page) >= 0) t.Tabs->setCurrentWidget(t.Page);
 }
 
-void OpenWithDesktopViewer(const std::filesystem::path& file) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(file.string())));
+bool OpenWithDesktopViewer(const std::filesystem::path& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(file.string())));
+}
+
+// Without a viewer the question's Yes would otherwise do nothing visible.
+std::string NoViewerMessage(const std::filesystem::path& file) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(file, ec);
+    std::string text = "PDFを表示するソフトを起動できませんでした。\r\rファイルは\r　";
+    text += (ec ? file : full).string();
+    text += "\rにあります。";
+    return text;
 }
 
 }  // namespace
@@ -454,8 +464,8 @@ void MainWindow::ExportPdfCommand() {
     const std::filesystem::path target = InWorkingDirectory(kPdfExportFileName);
     if (ExportPdf(results_, conditions_.Controls(), projectTitle_, *dialogs_, target) ==
             PdfExportOutcome::ShowRequested &&
-        openDocument_)
-        openDocument_(target);
+        openDocument_ && !openDocument_(target))
+        dialogs_->Message(NoViewerMessage(target));
 }
 
 void MainWindow::ShowDesignConditions() {
@@ -483,7 +493,8 @@ void MainWindow::ShowInformation() {
 }
 
 void MainWindow::PrinterSetup() {
-    QPrintDialog dialog(printer_.get(), this);
+    QPrintDialog dialog(printer_.get(), DialogOwner(this));
+    KeepAboveOnTopWindows(dialog);
     dialog.setWindowTitle(QStringLiteral("プリンタの設定"));
     dialog.exec();
 }

@@ -61,8 +61,9 @@ public:
     void SetWorkingDirectory(std::filesystem::path folder) { workingDirectory_ = std::move(folder); }
     const std::filesystem::path& WorkingDirectory() const { return workingDirectory_; }
 
-    // Opens a written document with the desktop's viewer.
-    using DocumentOpener = std::function<void(const std::filesystem::path&)>;
+    // Opens a written document with the desktop's viewer; false when no viewer could be
+    // started (the window then says so and where the file is).
+    using DocumentOpener = std::function<bool(const std::filesystem::path&)>;
     void SetDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
 
     DesignConditionsForm& Conditions() { return conditions_; }

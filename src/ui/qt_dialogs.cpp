@@ -1,7 +1,10 @@
 #include "ui/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include <algorithm>
 
 #include "ui/qt_text.h"
 
@@ -14,18 +17,38 @@ QString BoxText(std::string_view text) {
     return s;
 }
 
+bool AnyWindowStaysOnTop() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+        return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+}
+
 }  // namespace
+
+QWidget* DialogOwner(QWidget* fallback) {
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return fallback ? fallback->window() : nullptr;
+}
+
+void KeepAboveOnTopWindows(QWidget& dialog) {
+    // Among windows that stay on top the window manager stacks the one shown last
+    // highest, so the dialog opens above them all.
+    if (AnyWindowStaysOnTop()) dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
 
 void QtDialogs::Message(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Stelvar"), BoxText(text), QMessageBox::Ok,
-                    parent_);
+                    DialogOwner(parent_));
+    KeepAboveOnTopWindows(box);
     if (nextPosition_) box.move(*std::exchange(nextPosition_, std::nullopt));
     box.exec();
 }
 
 bool QtDialogs::Confirm(std::string_view text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Stelvar"), BoxText(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+                    QMessageBox::Yes | QMessageBox::No, DialogOwner(parent_));
+    KeepAboveOnTopWindows(box);
     box.setDefaultButton(QMessageBox::Yes);
     if (nextPosition_) box.move(*std::exchange(nextPosition_, std::nullopt));
     return box.exec() == QMessageBox::Yes;
@@ -33,7 +56,8 @@ bool QtDialogs::Confirm(std::string_view text) {
 
 void QtDialogs::Info(std::string_view text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Stelvar"), BoxText(text),
-                    QMessageBox::Ok, parent_);
+                    QMessageBox::Ok, DialogOwner(parent_));
+    KeepAboveOnTopWindows(box);
     if (nextPosition_) box.move(*std::exchange(nextPosition_, std::nullopt));
     box.exec();
 }
@@ -42,7 +66,9 @@ namespace {
 
 std::optional<std::filesystem::path> AskFileName(QWidget* parent, const std::filesystem::path& folder,
                                                  QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, QString(), ToQString(folder.string()), QStringLiteral("dat (*.dat)"));
+    QFileDialog dialog(DialogOwner(parent), QString(), ToQString(folder.string()),
+                       QStringLiteral("dat (*.dat)"));
+    KeepAboveOnTopWindows(dialog);
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile

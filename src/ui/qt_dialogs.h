@@ -16,7 +16,18 @@ class QWidget;
 
 namespace stelvar::ui {
 
-// Message boxes titled "Stelvar". A CR inside a text is a line break.
+// The design-conditions, results and helper windows stay on top of the desktop, so a
+// dialog opened in the ordinary way would appear underneath them and the program would
+// seem to hang. Every dialog therefore belongs to the window the person is working in
+// (the active window; `fallback`'s window when none is active), which centres it there
+// and makes it that window's transient, and is itself kept on top while any of the
+// program's windows is.
+QWidget* DialogOwner(QWidget* fallback);
+// Call before the dialog is shown.
+void KeepAboveOnTopWindows(QWidget& dialog);
+
+// Message boxes titled "Stelvar", over the active window (`parent` when none is). A CR
+// inside a text is a line break.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -44,7 +55,7 @@ public:
 };
 
 // The file dialogs: filter "dat|*.dat", default extension "dat"; the save dialog asks
-// before it replaces an existing file.
+// before it replaces an existing file. Over the active window, as the message boxes.
 class QtFileNames final : public FileNameSource {
 public:
     explicit QtFileNames(QWidget* parent = nullptr) : parent_(parent) {}

@@ -57,7 +57,10 @@ protected:
         dialogs_ = std::make_unique<ScriptedDialogs>(std::move(answers), true);
         window_ = std::make_unique<MainWindow>(*dialogs_, files_);
         window_->SetWorkingDirectory(dir_.Path());
-        window_->SetDocumentOpener([this](const fs::path& f) { opened_.push_back(f); });
+        window_->SetDocumentOpener([this](const fs::path& f) {
+            opened_.push_back(f);
+            return viewerStarts_;
+        });
         window_->show();
     }
 
@@ -92,6 +95,7 @@ protected:
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<MainWindow> window_;
     std::vector<fs::path> opened_;
+    bool viewerStarts_ = true;  // what the document opener answers
 };
 
 TEST_F(MainWindowTest, StartsWithCaptionMenuToolBarsAndStatusBar) {
@@ -336,7 +340,19 @@ TEST_F(MainWindowTest, ExportsWriteIntoTheWorkingFolder) {
     Answer({true, true});
     Trigger("N34");
     EXPECT_EQ(opened_, std::vector<fs::path>{pdf});
+    EXPECT_TRUE(Texts(Kind::Message).empty());
     EXPECT_EQ(ReadFile(pdf).rfind("%PDF-1.2", 0), 0u);
+
+    // No viewer could be started: Yes must not end in silence, and the message says
+    // where the file is.
+    viewerStarts_ = false;
+    Answer({true, true});
+    Trigger("N34");
+    EXPECT_EQ(opened_.size(), 2u);
+    std::string noViewer = "PDFを表示するソフトを起動できませんでした。\r\rファイルは\r　";
+    noViewer += pdf.string();
+    noViewer += "\rにあります。";
+    EXPECT_EQ(Texts(Kind::Message), std::vector<std::string>{noViewer});
 }
 
 TEST_F(MainWindowTest, ExportErrorIsShownWithoutWritingAnything) {
