@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qpdf poppler-utils poppler-data libwmf-bin fonts-urw-base35
-  qt6-base-dev fonts-noto-cjk xvfb xauth
+  qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth openbox libx11-dev
 )
 
 missing=()
