@@ -42,16 +42,30 @@ private:
     bool committed_ = false;
 };
 
+// Links followed before a chain counts as a loop, as many as the system itself follows.
+constexpr int kMaxLinks = 40;
+
+// The file that the target names through symbolic links: each link's own target in
+// turn, a relative one taken from the folder the link is in. A dangling link gives the
+// file it points to, which the write then creates, as an editor does.
+std::filesystem::path ThroughLinks(const std::filesystem::path& target) {
+    std::filesystem::path file = target;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(file, ec)) return file;
+        const std::filesystem::path next = std::filesystem::read_symlink(file, ec);
+        if (ec) Fail("write", target, ec.value());
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    Fail("write", target, ELOOP);
+}
+
 }  // namespace
 
 void WriteFileReplacing(const std::filesystem::path& target, std::string_view bytes) {
-    // Through a symbolic link the file it names is replaced, and the link stays.
-    std::filesystem::path destination = target;
-    std::error_code ec;
-    if (std::filesystem::is_symlink(target, ec)) {
-        std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
-        if (!ec) destination = resolved;
-    }
+    // Through a symbolic link the file it names is replaced, and the link stays: the new
+    // file is made beside that file and renamed over it.
+    const std::filesystem::path destination = ThroughLinks(target);
     const std::filesystem::path folder =
         destination.has_parent_path() ? destination.parent_path() : std::filesystem::path(".");
 

@@ -18,7 +18,10 @@ public:
 };
 
 // Writes the bytes to a new file in the target's folder and renames it over the target.
-// An existing target keeps its permissions, and one the user may not write is refused.
+// A target that is a symbolic link is written through: the file the link leads to (a
+// dangling link's file is created) is replaced, and the link stays; a loop of links is
+// refused. An existing target keeps its permissions, and one the user may not write is
+// refused.
 // On failure the new file is removed, the target is untouched, and FileError is thrown.
 void WriteFileReplacing(const std::filesystem::path& target, std::string_view bytes);
 

@@ -6,7 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -59,6 +62,57 @@ TEST(WriteFileReplacing, WritesThroughASymbolicLink) {
     WriteFileReplacing(dir / "link.dat", "new");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.dat"));
     EXPECT_EQ(ReadBytes(dir / "real.dat"), "new");
+}
+
+// Links of every kind are written through: the link stays a link, the file it leads to
+// gets the bytes (a dangling link's file is created), and the new file is made in that
+// file's folder, not in the link's, so nothing is left beside either.
+TEST(WriteFileReplacing, WritesThroughLinksOfEveryKind) {
+    const struct {
+        const char* Label;
+        std::vector<std::pair<std::string, std::string>> Links;  // link, what it holds
+        bool Existing;  // the final file exists before the write
+    } rows[] = {
+        {"absolute link to a file", {{"doc/link.txt", "@/real/file.txt"}}, true},
+        {"relative link, from the link's folder", {{"doc/link.txt", "../real/file.txt"}}, true},
+        {"dangling relative link", {{"doc/link.txt", "../real/file.txt"}}, false},
+        {"dangling absolute link", {{"doc/link.txt", "@/real/file.txt"}}, false},
+        {"chain of links across folders",
+         {{"doc/link.txt", "../mid/hop.txt"}, {"mid/hop.txt", "../real/file.txt"}}, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.Label);
+        TempDir dir;
+        for (const char* folder : {"doc", "mid", "real"}) std::filesystem::create_directory(dir / folder);
+        if (r.Existing) WriteBytes(dir / "real/file.txt", "old");
+        for (const auto& [link, to] : r.Links) {
+            const std::string target =
+                to.starts_with("@") ? (dir.Path() / to.substr(2)).string() : to;
+            std::filesystem::create_symlink(target, dir / link);
+        }
+        WriteFileReplacing(dir / "doc/link.txt", "new text");
+        for (const auto& link : r.Links) EXPECT_TRUE(std::filesystem::is_symlink(dir / link.first));
+        EXPECT_EQ(ReadBytes(dir / "doc/link.txt"), "new text");
+        EXPECT_EQ(ReadBytes(dir / "real/file.txt"), "new text");
+        EXPECT_TRUE(std::filesystem::is_regular_file(
+            std::filesystem::symlink_status(dir / "real/file.txt")));
+        std::size_t entries = 0;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(dir.Path())) {
+            (void)e;
+            ++entries;
+        }
+        EXPECT_EQ(entries, 3 + r.Links.size() + 1) << "a temporary file was left";
+    }
+}
+
+TEST(WriteFileReplacing, ALoopOfLinksIsRefusedAndStays) {
+    TempDir dir;
+    std::filesystem::create_symlink("b.txt", dir / "a.txt");
+    std::filesystem::create_symlink("a.txt", dir / "b.txt");
+    EXPECT_EQ(MessageOfFailedWrite(dir / "a.txt", "x"),
+              "cannot write '" + (dir / "a.txt").string() + "': " + std::strerror(ELOOP));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "a.txt"));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.txt", "b.txt"}));
 }
 
 TEST(WriteFileReplacing, FailingPartWayLeavesTheOldFile) {
