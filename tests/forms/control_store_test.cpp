@@ -151,7 +151,7 @@ TEST(FormModel, SetValueGoesThroughTheModelsSetters) {
     EXPECT_EQ(MessageOf<ConversionError>([&] { m.SetValue("RadioGroup1", "1.0"); }),
               "'1.0' is not a valid integer value");
     EXPECT_EQ(MessageOf<ControlError>([&] { m.SetValue("CheckBox7", "yes"); }),
-              "'yes' is not a check state for 'CheckBox7' (TRUE or FALSE)");
+              "'yes' is not a check state for 'CheckBox7' (TRUE/FALSE, true/false or 1/0)");
     EXPECT_EQ(MessageOf<ControlError>([&] { m.SetValue("StringGrid2", "1"); }),
               "control 'StringGrid2' takes no single value");
     EXPECT_EQ(MessageOf<ControlError>([&] { m.SetValue("Edit16", "1"); }),
