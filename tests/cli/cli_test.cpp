@@ -24,9 +24,11 @@ struct Result {
     std::string Err;
 };
 
-Result RunCli(const std::string& args, const testing::TempDir& dir) {
+// Runs a shell command line with its standard error in the folder's "stderr.txt". A
+// program ended by a signal has the status -1.
+Result RunShell(const std::string& command, const testing::TempDir& dir) {
     const std::string errFile = (dir / "stderr.txt").string();
-    const std::string cmd = std::string(STELVAR_CLI_PATH) + " " + args + " 2>" + errFile;
+    const std::string cmd = command + " 2>" + errFile;
     Result r;
     FILE* pipe = ::popen(cmd.c_str(), "r");
     if (pipe == nullptr) throw std::runtime_error("popen failed");
@@ -40,6 +42,17 @@ Result RunCli(const std::string& args, const testing::TempDir& dir) {
     ss << err.rdbuf();
     r.Err = ss.str();
     return r;
+}
+
+Result RunCli(const std::string& args, const testing::TempDir& dir) {
+    return RunShell(std::string(STELVAR_CLI_PATH) + " " + args, dir);
+}
+
+std::string Contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
 }
 
 std::vector<nlohmann::json> JsonLines(const std::string& out) {
@@ -212,6 +225,53 @@ TEST(Cli, WritesTheTextDocument) {
     Result unwritable = RunCli("--txt '" + (dir / "not a folder" / "wall.txt").string() + "'", dir);
     EXPECT_EQ(unwritable.Status, 1);
     EXPECT_NE(unwritable.Err.find("not a folder"), std::string::npos) << unwritable.Err;
+}
+
+// Under a file-size limit too small for the documents the write fails with its message
+// and exit status 1, not by the signal: the good files there stay as they were and no
+// temporary file is left.
+TEST(Cli, AWriteBeyondTheFileSizeLimitFailsWithAMessage) {
+    for (const char* args : {"--txt a.txt --pdf a.pdf", "--pdf a.pdf"}) {
+        SCOPED_TRACE(args);
+        testing::TempDir dir;
+        std::ofstream(dir / "a.txt") << "good text";
+        std::ofstream(dir / "a.pdf") << "good pdf";
+        const std::string failing = std::string(args).starts_with("--txt") ? "a.txt" : "a.pdf";
+        Result r = RunShell("cd '" + dir.Path().string() + "' && ulimit -f 8 && exec " +
+                                STELVAR_CLI_PATH + " " + args,
+                            dir);
+        EXPECT_EQ(r.Status, 1) << r.Err;
+        EXPECT_NE(r.Err.find("cannot write '" + failing + "': File too large"), std::string::npos)
+            << r.Err;
+        EXPECT_EQ(Contents(dir / "a.txt"), "good text");
+        EXPECT_EQ(Contents(dir / "a.pdf"), "good pdf");
+        EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.pdf", "a.txt", "stderr.txt"}));
+    }
+}
+
+// A document path that is a symbolic link, also a dangling one or one in another
+// folder, is written through: the link stays and the file it leads to holds the text.
+TEST(Cli, WritesTheTextDocumentThroughASymbolicLink) {
+    for (bool existing : {true, false}) {
+        SCOPED_TRACE(existing ? "link to a file" : "dangling link");
+        testing::TempDir dir;
+        std::filesystem::create_directory(dir / "doc");
+        std::filesystem::create_directory(dir / "real");
+        if (existing) std::ofstream(dir / "real" / "wall.txt") << "old";
+        std::filesystem::create_symlink("../real/wall.txt", dir / "doc" / "link.txt");
+        Result r = RunCli("--txt " + (dir / "doc" / "link.txt").string(), dir);
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        EXPECT_TRUE(std::filesystem::is_symlink(dir / "doc" / "link.txt"));
+        EXPECT_EQ(std::filesystem::read_symlink(dir / "doc" / "link.txt"), "../real/wall.txt");
+        EXPECT_EQ(Contents(dir / "real" / "wall.txt").rfind("Vantorel Ver3.0\r\n", 0), 0u);
+        std::vector<std::string> doc, real;
+        for (const auto& e : std::filesystem::directory_iterator(dir / "doc"))
+            doc.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(dir / "real"))
+            real.push_back(e.path().filename().string());
+        EXPECT_EQ(doc, std::vector<std::string>{"link.txt"});
+        EXPECT_EQ(real, std::vector<std::string>{"wall.txt"});
+    }
 }
 
 TEST(Cli, WritesThePdfDocument) {
