@@ -62,7 +62,7 @@ void PassivePressure(TPa& p) {
     const double H0 = p.PointY[24];
     const double cohesion = 2 * p.C * std::sqrt(p.Kp);
     if (p.WaterOn == 0) {
-        p.Pp = p.Kp * p.GammaS * H0 * H0 / 2 + cohesion;
+        p.Pp = p.Kp * p.GammaS * (H0 * H0) / 2 + cohesion;
     } else {
         const double hDry = std::max(0.0, H0 - p.Hw);  // soil above the water
         const double hWet = std::min(p.Hw, H0);         // soil under water

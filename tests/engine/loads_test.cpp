@@ -121,6 +121,22 @@ TEST(PassivePressure, CoefficientAndResultant) {
     }
 }
 
+// Kp·γs·H0²/2 with the square formed first. Where the product lies on a half-hundredth
+// the order decides the printed figure (21.67 kN, not 21.68 kN, for the first row).
+TEST(PassivePressure, SquaresTheEmbedmentFirst) {
+    const double phi = 30 * std::numbers::pi / 180;
+    const double kp = (1 + std::sin(phi)) / (1 - std::sin(phi));
+    for (const double h0 : {0.85, 1.45, 1.95, 2.65}) {
+        TPa p;
+        p.Phi = phi;
+        p.GammaS = 20;
+        p.PointY[24] = h0;
+        PassivePressure(p);
+        EXPECT_EQ(p.Pp, kp * 20 * (h0 * h0) / 2) << h0;
+        EXPECT_NE(p.Pp, kp * 20 * h0 * h0 / 2) << h0;  // the rows tell the orders apart
+    }
+}
+
 TEST(PassivePressure, SeismicCoefficientForAnInertiaAngle) {
     TPa p;
     p.Phi = 35 * std::numbers::pi / 180;

@@ -264,6 +264,19 @@ TEST(EarthPressureReport, CohesionGivesPassiveResistanceWithTheOptionOff) {
     EXPECT_EQ(r.Store.Grid("StringGrid6").Cell(2, 3), "(" + FormatNumber("0.00kN", pp) + ")");
 }
 
+// Kp = 3, γs = 20, H0 = 0.85 m: Kp·γs·H0²/2 = 21.675 up to the last bit, which the order
+// of the products decides; with H0² formed first it prints 21.67 kN.
+TEST(EarthPressureReport, PassivePressureOnAHalfHundredth) {
+    DesignConditionsForm f;
+    f.SetText("Edit14", "30");
+    f.SetChecked("CheckBox9", true);
+    f.SetText("Edit54", "0.85");
+    const Report r = RunForm(f);
+    ASSERT_EQ(r.Outcome.Object.Kp, 3.0);
+    EXPECT_EQ(r.Store.List("ListBox2").Lines[2], "  Pp=Kp･-------+2･C√Kp=21.67kN");
+    EXPECT_EQ(r.Store.Grid("StringGrid6").Cell(2, 3), "(21.67kN)");
+}
+
 TEST(EarthPressureReport, CohesiveBackfillShowsTheCrackDepth) {
     DesignConditionsForm f;
     f.SetText("Edit21", "5");
