@@ -377,10 +377,6 @@ void DimensionChain(ChartSeries& s, const std::vector<double>& segments, Directi
     }
 }
 
-std::string SurfaceLabel(double value) {
-    return value > 0 ? FormatNumber("0.0kN/m2", value) : std::string(" ");
-}
-
 void DrawWallFigure(TAntei& a, ResultsStore& store) {
     const auto& X = a.PointX;
     const auto& Y = a.PointY;
@@ -406,17 +402,10 @@ void DrawWallFigure(TAntei& a, ResultsStore& store) {
     ChartSeries& outline = c.Get("Series15");
     for (std::size_t i = 0; i < body.X.size(); ++i) outline.Add(body.X[i], body.Y[i]);
 
+    // The backfill surface is a bare line: its load labels belong to the load figure.
     const SurfaceLine surface = QuerySurfaceLine(a, 1);
     ChartSeries& ground = c.Get("Series21");
-    for (std::size_t i = 0; i < surface.X.size(); ++i) {
-        std::string label;
-        if (static_cast<int>(i) == surface.FirstLabelIndex)
-            label = SurfaceLabel(surface.FirstLabelValue);
-        else if (surface.HasSecondLabel && static_cast<int>(i) == surface.SecondLabelIndex)
-            label = SurfaceLabel(surface.SecondLabelValue);
-        ground.Add(surface.X[i], surface.Y[i], std::move(label));
-    }
-    ground.MarksVisible = true;
+    for (std::size_t i = 0; i < surface.X.size(); ++i) ground.Add(surface.X[i], surface.Y[i]);
 
     if (a.Settings.PassiveOn) {
         ChartSeries& front = c.Get("Series22");

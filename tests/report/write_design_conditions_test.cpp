@@ -404,13 +404,14 @@ TEST(WallFigure, DefaultGravityWall) {
     EXPECT_EQ(body.Points.front().Y, body.Points.back().Y);
     for (const SeriesPoint& p : body.Points) EXPECT_TRUE(p.Label.empty());
 
-    // Backfill surface from the crest's back corner, 100 m long, labelled " " (no load).
+    // Backfill surface from the crest's back corner, 100 m long, a bare line: the load
+    // labels of the surface line belong to the load figure.
     const ChartSeries& surface = c.Get("Series21");
     ASSERT_EQ(surface.Points.size(), 3u);
     EXPECT_DOUBLE_EQ(surface.Points[0].X, 1.2);
     EXPECT_DOUBLE_EQ(surface.Points[0].Y, 3.2);
     EXPECT_DOUBLE_EQ(surface.Points[2].X, 101.2);
-    EXPECT_EQ(surface.Points[1].Label, " ");
+    for (const SeriesPoint& p : surface.Points) EXPECT_TRUE(p.Label.empty());
     EXPECT_EQ(surface.SeriesColour, clMaroon);
     EXPECT_TRUE(c.Get("Series22").Points.empty());
 
@@ -488,12 +489,10 @@ TEST(WallFigure, EmbankmentKeyAndPassivePressure) {
     EXPECT_DOUBLE_EQ(front.Points[0].Y, 0.85);
     EXPECT_DOUBLE_EQ(front.Points[1].Y, 0.85);
 
-    // Embankment surface: five points, both labels " " on the wall figure.
+    // Embankment surface: five points, no labels on the wall figure.
     const ChartSeries& surface = c.Get("Series21");
     ASSERT_EQ(surface.Points.size(), 5u);
-    EXPECT_EQ(surface.Points[1].Label, " ");
-    EXPECT_EQ(surface.Points[3].Label, " ");
-    EXPECT_TRUE(surface.Points[2].Label.empty());
+    for (const SeriesPoint& p : surface.Points) EXPECT_TRUE(p.Label.empty());
 
     // Black and white: the surface is black like everything else.
     for (const ChartSeries& s : c.Series) {
