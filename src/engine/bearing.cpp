@@ -13,7 +13,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kEps = 1e-5;
-constexpr double kNoSolution = -9.0;
+constexpr double kNoSolution = kNoBearingFactor;
 constexpr double kPsiStep = kPi / 90;  // 2°
 
 // Nq(ψ) and K(ψ) of a slip surface at angle ψ.
@@ -233,6 +233,16 @@ void BearingCapacity(TAntei& a) {
     a.Qu = loaded ? a.AlphaShape * a.Kappa * a.C1 * a.Nc * a.Sc + a.Kappa * a.Qover * a.Nq * a.Sq +
                         0.5 * a.Gamma1e * a.BetaShape * a.BStar * a.Ngamma * a.Sg
                   : 0.0;
+}
+
+MissingBearingFactors MissingFactorsOf(const TAntei& a) {
+    // The terms' multipliers: α·κ·c·Sc for Nc and κ·q·Sq for Nq, with κ = 0 when there
+    // is no loaded width (qu is then not formed at all).
+    const bool loaded = a.Be > 0.0;
+    MissingBearingFactors m;
+    m.Nc = loaded && a.C1 != 0.0 && a.Nc == kNoBearingFactor;
+    m.Nq = loaded && a.Qover != 0.0 && a.Nq == kNoBearingFactor;
+    return m;
 }
 
 }  // namespace stelvar

@@ -111,6 +111,18 @@ struct BearingFactor {
 BearingFactor BearingFactorNc(double tanTheta, double phi);
 BearingFactor BearingFactorNq(int mode, double phi, double tanTheta, double q, double c);
 double BearingFactorNgamma(int phiDeg, double tanTheta);
+inline constexpr double kNoBearingFactor = -9.0;  // a factor's "no solution"
+
+// The factors of the bearing stage that qu needs but that have no solution for this
+// inclination. A factor counts only where its term of qu is there at all: Nc not on
+// ground without cohesion, Nq not without overburden, neither without a loaded width.
+// With one of them missing qu has no value, whatever the engine's sum came to.
+struct MissingBearingFactors {
+    bool Nc = false;
+    bool Nq = false;
+    bool Any() const { return Nc || Nq; }
+};
+MissingBearingFactors MissingFactorsOf(const TAntei& a);
 
 // Interpolated KL of the simplified method from tan θ.
 double KLFromTanTheta(double tanTheta);

@@ -51,8 +51,9 @@ Verdicts ComputeVerdicts(const TAntei& a) {
         const double V = a.ReactionCase == 6 ? a.Qv : a.Vo;
         v.MeanReaction = V / a.Be;
         v.AllowableBearing = a.FsBearReq > 0.0 ? a.Qu / a.FsBearReq : 0.0;
-        v.Bearing = std::isfinite(v.MeanReaction) && std::isfinite(v.AllowableBearing) &&
-                    v.AllowableBearing >= v.MeanReaction;
+        // A qu formed with a factor that has no solution is no capacity at all.
+        v.Bearing = !MissingFactorsOf(a).Any() && std::isfinite(v.MeanReaction) &&
+                    std::isfinite(v.AllowableBearing) && v.AllowableBearing >= v.MeanReaction;
     }
     return v;
 }

@@ -282,6 +282,22 @@ void WriteGroundReaction(const TAntei& a, const Verdicts& v, ResultsStore& store
 
 // ---- 4. Bearing capacity -------------------------------------------------------------
 
+// A figure of the bearing section formatted with its line pattern, or, when the figure
+// has no value, the pattern's text up to its "=" followed by "---": a factor without a
+// solution and a qu formed from one are not numbers to be read off.
+std::string BearingFigure(std::string_view pattern, double value, bool none) {
+    if (!none) return FormatNumber(pattern, value);
+    std::string line(pattern.substr(0, pattern.rfind('=') + 1));
+    line += "---";
+    return line;
+}
+
+// Names the factors that have no value, for the line after the judgement.
+std::string MissingFactorNames(const MissingBearingFactors& m) {
+    if (m.Nc && m.Nq) return "Nc,Nq";
+    return m.Nc ? "Nc" : "Nq";
+}
+
 void WriteBearingCapacity(const TAntei& a, const Verdicts& v, ResultsStore& store) {
     ListBoxContent& l = store.List("ListBox23");
     l.Clear();
@@ -290,16 +306,18 @@ void WriteBearingCapacity(const TAntei& a, const Verdicts& v, ResultsStore& stor
     const double qu = a.Qu;
     const double kappa = a.Kappa;
     const double thetaDeg = Deg(std::atan(a.TanTheta));
+    const MissingBearingFactors missing = MissingFactorsOf(a);
+    const bool noQu = missing.Any();
 
     l.Add("4.鉛直支持力の照査");
     l.Add("");
     l.Add("  極限支持力の計算");
     l.Add("  極限支持力度(qu)は、次式で求める。");
     l.Add("");
-    l.Add(FormatNumber("  qu = α･κ･c･Nc･Sc+κ･q･Nq･Sq+1/2･γ1･β･Be･Nγ･Sγ=#,0.00kN/m2", qu));
+    l.Add(BearingFigure("  qu = α･κ･c･Nc･Sc+κ･q･Nq･Sq+1/2･γ1･β･Be･Nγ･Sγ=#,0.00kN/m2", qu, noQu));
     l.Add("");
     l.Add("  ここに");
-    l.Add(FormatNumber("    qu (偏心傾斜を考慮した地盤の極限支持力度)　　=#,0.00kN/m2", qu));
+    l.Add(BearingFigure("    qu (偏心傾斜を考慮した地盤の極限支持力度)　　=#,0.00kN/m2", qu, noQu));
     if (a.WaterOn == 1) {
         l.Add(FormatNumber("    γ1(支持地盤の土の単位重量)　　　　　　　　　=0.00kN/m3", a.Gamma1) +
               FormatNumber("(水中単位重量:0.00kN/m3)", a.Gamma1e));
@@ -326,8 +344,8 @@ void WriteBearingCapacity(const TAntei& a, const Verdicts& v, ResultsStore& stor
     l.Add(Cat("    κ(根入れ効果に対する割増し係数=1+0.3･Df'/Be)=", FormatNumber("0.000", kappa)));
     l.Add("    Nc,Nq,Nγ(荷重の傾斜を考慮した支持力係数)");
     l.Add("      地盤の剪断抵抗角φおよび荷重の傾斜(tanθ)から求められる。");
-    l.Add(FormatNumber("      Nc　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nc));
-    l.Add(FormatNumber("      Nq　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nq));
+    l.Add(BearingFigure("      Nc　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nc, missing.Nc));
+    l.Add(BearingFigure("      Nq　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nq, missing.Nq));
     l.Add(FormatNumber("      Nγ　　　　　　　　　　　　　　　　　　　  =0.0", a.Ngamma));
     l.Add(FormatNumber("      φ(支持地盤の剪断抵抗角)　　　　　　　　　 =0.0度",
                        static_cast<double>(a.Phi1Deg)));
@@ -372,12 +390,13 @@ void WriteBearingCapacity(const TAntei& a, const Verdicts& v, ResultsStore& stor
         l.Add(FormatNumber("    Be(荷重の偏心を考慮した擁壁底面の有効載荷幅)=0.000m", a.Be));
         l.Add(FormatNumber("    Vo/Be　　　　　　　　　　　　　　　　　　　 =0.00kN/m2", mean));
     }
-    l.Add(FormatNumber("    qa(荷重の偏心傾斜を考慮した許容鉛直支持力度)=0.00kN/m2", qa));
-    l.Add(FormatNumber("    　qu(地盤の極限支持力度)　　　　　　　　　　=#,0.00kN/m2", qu));
+    l.Add(BearingFigure("    qa(荷重の偏心傾斜を考慮した許容鉛直支持力度)=0.00kN/m2", qa, noQu));
+    l.Add(BearingFigure("    　qu(地盤の極限支持力度)　　　　　　　　　　=#,0.00kN/m2", qu, noQu));
     l.Add(Seismic(a) ? FormatNumber("    　n (安全率:地震時)　　　　　　　　　　　　 =0", a.FsBearReq)
                      : FormatNumber("    　n (安全率:常時)　　　　　　　　　　　　　 =0", a.FsBearReq));
     l.Add("");
     l.Add(v.Bearing ? "  判定：OK(許容鉛直支持力度内)" : "  判定：不可(許容鉛直支持力度外)");
+    if (noQu) l.Add(Cat("  (荷重の傾斜が大きく支持力係数", MissingFactorNames(missing)) + "が求まらないため)");
     SetVerdictCaption(store, kBearingBox, 4, Word(v.Bearing));
 }
 

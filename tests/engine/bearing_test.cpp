@@ -170,5 +170,81 @@ TEST(BearingCapacity, ResultantAtOrBeyondTheToe) {
     }
 }
 
+// A factor without a solution spoils qu only where its term is there: Nc needs cohesion
+// of the bearing ground, Nq overburden, and both a loaded width.
+TEST(BearingCapacity, FactorsWithoutValueThatQuNeeds) {
+    struct Row {
+        const char* Label;
+        double PhiDeg, C1, C2, Df, Ho, E;
+        bool NcNone, NqNone;  // the factor is the "no solution" value
+        bool NcMissing, NqMissing;
+    };
+    const Row rows[] = {
+        {"frictionless clay, inclined load", 0, 50, 0, 1.2, 30, 0.2, true, false, true, false},
+        {"frictionless ground without cohesion", 0, 0, 0, 1.2, 30, 0.2, true, false, false, false},
+        {"cohesive embedment ground as well", 0, 50, 10, 1.2, 30, 0.2, true, true, true, true},
+        {"load steeper than phi on cohesive ground", 10, 200, 5, 1.2, 31.4, 0.2, false, true, false, true},
+        {"the same without embedment", 0, 50, 10, 0.0, 30, 0.2, true, true, true, false},
+        {"resultant beyond the toe", 0, 50, 10, 1.2, 30, 1.6, true, true, false, false},
+        {"level load", 0, 50, 10, 1.2, 0, 0.2, false, false, false, false},
+    };
+    for (const Row& r : rows) {
+        TAntei a;
+        a.PointX[9] = 3.0;
+        a.E = r.E;
+        a.Vo = 100;
+        a.Ho = r.Ho;
+        a.Settings.BlockLength = 5.0;
+        a.Phi1 = r.PhiDeg * kDeg;
+        a.Phi1Deg = static_cast<int>(r.PhiDeg);
+        a.C1 = r.C1;
+        a.C2 = r.C2;
+        a.Gamma1e = 19;
+        a.Gamma2e = 18;
+        a.Df = r.Df;
+        a.DfB = 0.6;
+        a.FsBearReq = 3.0;
+        BearingCapacity(a);
+        ASSERT_EQ(a.Nc == kNoBearingFactor, r.NcNone) << r.Label;
+        ASSERT_EQ(a.Nq == kNoBearingFactor, r.NqNone) << r.Label;
+        const MissingBearingFactors m = MissingFactorsOf(a);
+        EXPECT_EQ(m.Nc, r.NcMissing) << r.Label;
+        EXPECT_EQ(m.Nq, r.NqMissing) << r.Label;
+        if (m.Any()) {
+            EXPECT_FALSE(ComputeVerdicts(a).Bearing) << r.Label;
+        }
+    }
+}
+
+// The verdict does not rest on a sum that contains a factor without a solution, even
+// where that sum would clear the load: Nc of 200 kN/m2 cohesion outweighs the −9 of Nq.
+TEST(BearingCapacity, NoVerdictOkFromAFactorWithoutValue) {
+    TAntei a;
+    a.PointX[9] = 3.0;
+    a.E = 0.2;
+    a.Vo = 100;
+    a.Ho = 31.4;
+    a.Settings.BlockLength = 5.0;
+    a.Phi1 = 10 * kDeg;
+    a.Phi1Deg = 10;
+    a.C1 = 200;
+    a.C2 = 5;
+    a.Gamma1e = 19;
+    a.Gamma2e = 18;
+    a.Df = 1.2;
+    a.DfB = 0.6;
+    a.FsBearReq = 3.0;
+    BearingCapacity(a);
+    ASSERT_EQ(a.Nq, kNoBearingFactor);
+    const Verdicts v = ComputeVerdicts(a);
+    EXPECT_GE(v.AllowableBearing, v.MeanReaction);  // the figures alone would pass
+    EXPECT_FALSE(v.Bearing);
+
+    a.C2 = 50;  // embedment ground strong enough: Nq has its value again
+    BearingCapacity(a);
+    ASSERT_GT(a.Nq, 0.0);
+    EXPECT_TRUE(ComputeVerdicts(a).Bearing);
+}
+
 }  // namespace
 }  // namespace stelvar

@@ -691,6 +691,76 @@ TEST(StabilityReportTest, ResultantBeyondTheToe) {
         }
 }
 
+// A bearing factor that has no solution for the load's inclination is no figure: the
+// factor, qu and qa show "---", the check fails and a line after the judgement says why.
+// The engine's own values stay in the object. Where the factor's term vanishes (no
+// cohesion for Nc) qu is a figure and the section is as for any other wall.
+TEST(StabilityReportTest, BearingFactorWithoutValue) {
+    struct Row {
+        const char* Label;
+        const char* Phi1;
+        const char* C1;
+        const char* C2;
+        const char* Nc;      // the factor lines' endings (nullptr: not looked at)
+        const char* Nq;
+        const char* Reason;  // the line after the judgement, or nullptr
+    };
+    const Row rows[] = {
+        {"frictionless clay, inclined load", "0", "50", "0.0", "=---", "=1.0",
+         "  (荷重の傾斜が大きく支持力係数Ncが求まらないため)"},
+        {"cohesive embedment ground as well", "0", "50", "10", "=---", "=---",
+         "  (荷重の傾斜が大きく支持力係数Nc,Nqが求まらないため)"},
+        {"load steeper than phi, qu would pass", "10", "200", "5", "=4.9", "=---",
+         "  (荷重の傾斜が大きく支持力係数Nqが求まらないため)"},
+        {"no cohesion: Nc does not matter", "0", "0.0", "0.0", nullptr, "=1.0", nullptr},
+    };
+    const std::string_view figureLines[] = {
+        "  qu = α･κ･c･Nc･Sc+κ･q･Nq･Sq+1/2･γ1･β･Be･Nγ･Sγ=",
+        "    qu (偏心傾斜を考慮した地盤の極限支持力度)　　=",
+        "    qa(荷重の偏心傾斜を考慮した許容鉛直支持力度)=",
+        "    　qu(地盤の極限支持力度)　　　　　　　　　　=",
+    };
+    for (const Row& r : rows) {
+        DesignConditionsForm form;
+        form.SetText("Edit42", r.Phi1);
+        form.SetText("Edit3", r.C1);
+        form.SetText("LabeledEdit8", r.C2);
+        const Written w = Write(form);
+        const std::vector<std::string>& l = w.List("ListBox23");
+        const auto line = [&](std::string_view start) {
+            const auto it = std::find_if(l.begin(), l.end(), [&](const std::string& s) {
+                return s.find(start) != std::string::npos;
+            });
+            return it == l.end() ? std::string("(missing)") : *it;
+        };
+        const auto endsWith = [](const std::string& s, std::string_view end) {
+            return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+        };
+        if (r.Nc) {
+            EXPECT_TRUE(endsWith(line("Nc　"), r.Nc)) << r.Label << ": " << line("Nc　");
+        }
+        EXPECT_TRUE(endsWith(line("Nq　"), r.Nq)) << r.Label << ": " << line("Nq　");
+        for (std::string_view start : figureLines) {
+            const std::string figure = line(start);
+            if (r.Reason) {
+                EXPECT_EQ(figure, std::string(start) + "---") << r.Label;
+            } else {
+                EXPECT_TRUE(figure.find("---") == std::string::npos && endsWith(figure, "kN/m2"))
+                    << r.Label << ": " << figure;
+            }
+        }
+        if (r.Reason) {
+            ASSERT_GE(l.size(), 2u);
+            EXPECT_EQ(l[l.size() - 2], "  判定：不可(許容鉛直支持力度外)") << r.Label;
+            EXPECT_EQ(l.back(), r.Reason) << r.Label;
+            EXPECT_EQ(w.Caption("GroupBox33"), "4.鉛直支持力の照査( NO )") << r.Label;
+            EXPECT_TRUE(w.A.Nc == kNoBearingFactor || w.A.Nq == kNoBearingFactor) << r.Label;
+        } else {
+            EXPECT_EQ(l.back().rfind("  判定：", 0), 0u) << r.Label;
+        }
+    }
+}
+
 TEST(StabilityReportTest, TriangleAndTrapezoidReactionCases) {
     // Resultant toward the heel: triangle at the heel, its loaded zone from B − 3·(B − d).
     const Written heel = Write(DesignConditionsForm{}, ExtraMoment(-100.0));
