@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -65,12 +66,26 @@ Chart FactorChart(std::string_view name, std::string title, std::string factor, 
     return c;
 }
 
+// A setting of the tool read as a number and held to a range every real backfill lies
+// in: beyond it the trial wedge would search for minutes (φ of -1e14°) or overflow.
+double Ranged(const ControlSource& tool, std::string_view name, std::string_view caption,
+              double low, double high) {
+    const double v = StrToFloat(tool.Text(name));
+    if (!(v >= low && v <= high)) {
+        std::ostringstream message;
+        message << "[" << caption << "]の値が範囲外です。\r" << low << "～" << high
+                << "の範囲で入力して下さい。";
+        throw std::out_of_range(message.str());
+    }
+    return v;
+}
+
 // The settings of the tool in a fresh calculation object; nothing but them is set.
 TKeisu ToolSettings(const ControlSource& tool, const ControlSource& conditions) {
     TKeisu k{};
-    k.GammaS = StrToFloat(tool.Text(ct::kGamma));
-    k.C = StrToFloat(tool.Text(ct::kCohesion));
-    k.Phi = StrToFloat(tool.Text(ct::kPhi)) * kPi / 180;
+    k.GammaS = Ranged(tool, ct::kGamma, "単位重量 γ(kN/m3)", 0, 100);
+    k.C = Ranged(tool, ct::kCohesion, "粘着力 C(kN/m2)", 0, 10000);
+    k.Phi = Ranged(tool, ct::kPhi, "せん断抵抗角 φ(度)", 0, 89) * kPi / 180;
     k.GammaW = 10.0;
     k.Q = 0.0;
     k.QSlope = 0.0;
@@ -80,15 +95,15 @@ TKeisu ToolSettings(const ControlSource& tool, const ControlSource& conditions) 
     k.LoadCase = tool.Index(ct::kDesignCase) == 1 ? 1 : 0;
     if (k.LoadCase == 1) {
         k.SeismicMode = 2;
-        k.Kh = StrToFloat(tool.Text(ct::kKh));
+        k.Kh = Ranged(tool, ct::kKh, "kh", 0, 10);
         k.Theta = std::atan(k.Kh);
     }
     switch (tool.Index(ct::kWallTypes)) {
     case ct::kBatteredGravityPage:
-        k.Alpha = std::atan(StrToFloat(tool.Text(ct::kGravityBatter)));
+        k.Alpha = std::atan(Ranged(tool, ct::kGravityBatter, "背面勾配", -10, 10));
         break;
     case ct::kLeaningPage:
-        k.Alpha = std::atan(StrToFloat(tool.Text(ct::kLeaningBatter)));
+        k.Alpha = std::atan(Ranged(tool, ct::kLeaningBatter, "背面勾配", -10, 10));
         break;
     default:
         k.Alpha = 0.0;

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -434,6 +435,32 @@ TEST(CoefficientTable, ABoxWithoutANumberChangesNothing) {
     t.Form.SetText(ct::kGamma, "20");
     ComputeCoefficientTable(t.Tables, t.Form.Controls(), t.Conditions.Controls());
     EXPECT_EQ(t.Tables.Chart1.Series[0].Points.size(), 13u);
+}
+
+// A magnitude no backfill has (φ of -1e14° kept the wedge search turning for minutes) is
+// refused naming the box, before anything is computed.
+TEST(CoefficientTable, MagnitudesOutsideTheRangesAreRefused) {
+    const std::pair<std::string_view, const char*> cases[] = {
+        {ct::kPhi, "-1e14"}, {ct::kPhi, "90"}, {ct::kGamma, "1e308"}, {ct::kCohesion, "-1"}};
+    for (const auto& [box, value] : cases) {
+        Tool t;
+        const CoefficientTables before = t.Tables;
+        t.Form.SetText(box, value);
+        try {
+            ComputeCoefficientTable(t.Tables, t.Form.Controls(), t.Conditions.Controls());
+            ADD_FAILURE() << box << "=" << value << " was computed";
+        } catch (const std::out_of_range& e) {
+            EXPECT_NE(std::string(e.what()).find("]の値が範囲外です。"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(t.Tables.StringGrid1.Cells, before.StringGrid1.Cells);
+    }
+    Tool t;
+    t.Form.SetText(ct::kPhi, "-1e14");
+    try {
+        ComputeCoefficientTable(t.Tables, t.Form.Controls(), t.Conditions.Controls());
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "[せん断抵抗角 φ(度)]の値が範囲外です。\r0～89の範囲で入力して下さい。");
+    }
 }
 
 // ---- Bearing capacity factors -------------------------------------------------------
