@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "documents/file_io.h"
+#include "report/chart_renderer.h"
 #include "text/cp932.h"
 
 namespace stelvar {
@@ -96,83 +97,16 @@ constexpr double kFarOff = 30000;
 
 double HeldFarOff(double v) { return std::clamp(v, -kFarOff, kFarOff); }
 
-// Where a line from (ox, oy) along 2·(hx, hy) runs inside the square ±kFarOff
-// (Liang–Barsky): the parameters 0 … 2 where it comes in and goes out, and the sides
-// (0 left, 1 right, 2 bottom, 3 top; -1 none) that it crosses there.
-struct SquareCut {
-    double In = 0.0;
-    double Out = 2.0;
-    int InSide = -1;
-    int OutSide = -1;
-};
-
-bool CutFrom(double ox, double oy, double hx, double hy, SquareCut& c) {
-    const double p[4] = {-hx, hx, -hy, hy};
-    const double q[4] = {ox + kFarOff, kFarOff - ox, oy + kFarOff, kFarOff - oy};
-    for (int side = 0; side < 4; ++side) {
-        if (p[side] == 0) {
-            if (q[side] < 0) return false;
-            continue;
-        }
-        const double t = q[side] / p[side];
-        if (p[side] < 0) {
-            if (t > c.Out) return false;
-            if (t > c.In) {
-                c.In = t;
-                c.InSide = side;
-            }
-        } else {
-            if (t < c.In) return false;
-            if (t < c.Out) {
-                c.Out = t;
-                c.OutSide = side;
-            }
-        }
-    }
-    return true;
-}
-
-// The point at t on the line from (ox, oy) along 2·(hx, hy), on the side it crosses.
-std::pair<double, double> CutPoint(double ox, double oy, double hx, double hy, double t,
-                                   int side) {
-    double x = ox + t * hx;
-    double y = oy + t * hy;
-    if (side == 0 || side == 1) x = side == 0 ? -kFarOff : kFarOff;
-    if (side == 2 || side == 3) y = side == 2 ? -kFarOff : kFarOff;
-    return {HeldFarOff(x), HeldFarOff(y)};
-}
-
 // The part of the segment inside the square ±kFarOff; false when no part lies inside or
-// an end is not a finite number. A segment inside is left exactly as it is. The lines
-// run along half the difference of the ends, which cannot overflow, and each cut point
-// is reached from the end of the segment nearer to it: from the far end, the few
-// thousand points to the square are lost in the rounding of the parameter.
+// an end is not a finite number. A segment inside is left exactly as it is.
 bool CutFarOff(double& x1, double& y1, double& x2, double& y2) {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
-        return false;
-    const auto inside = [](double x, double y) {
-        return std::fabs(x) <= kFarOff && std::fabs(y) <= kFarOff;
-    };
-    if (inside(x1, y1) && inside(x2, y2)) return true;
-    const double hx = x2 / 2 - x1 / 2;
-    const double hy = y2 / 2 - y1 / 2;
-    SquareCut forward;   // from the first end
-    SquareCut backward;  // from the second end, back
-    if (!CutFrom(x1, y1, hx, hy, forward) || !CutFrom(x2, y2, -hx, -hy, backward)) return false;
-    const std::pair<double, double> start =
-        forward.In == 0 ? std::make_pair(HeldFarOff(x1), HeldFarOff(y1))
-        : forward.In <= 1
-            ? CutPoint(x1, y1, hx, hy, forward.In, forward.InSide)
-            : CutPoint(x2, y2, -hx, -hy, backward.Out, backward.OutSide);
-    const std::pair<double, double> end =
-        backward.In == 0 ? std::make_pair(HeldFarOff(x2), HeldFarOff(y2))
-        : backward.In <= 1
-            ? CutPoint(x2, y2, -hx, -hy, backward.In, backward.InSide)
-            : CutPoint(x1, y1, hx, hy, forward.Out, forward.OutSide);
-    x1 = start.first;
-    y1 = start.second;
-    x2 = end.first;
-    y2 = end.second;
+    CanvasPoint a{x1, y1};
+    CanvasPoint b{x2, y2};
+    if (!CutSegmentToRect({-kFarOff, -kFarOff, kFarOff, kFarOff}, a, b)) return false;
+    x1 = a.X;
+    y1 = a.Y;
+    x2 = b.X;
+    y2 = b.Y;
     return true;
 }
 

@@ -234,7 +234,91 @@ std::vector<LegendEntry> LegendEntries(const Chart& chart) {
 // ---------------------------------------------------------------------------------
 // Line clipping (Liang–Barsky): the part of a segment inside the rectangle.
 
+// Where the line from o along 2·h runs inside the rectangle: the parameters 0 … 2 where
+// it comes in and goes out, and the edges (0 left, 1 right, 2 top, 3 bottom; -1 none)
+// it crosses there.
+struct RectCut {
+    double In = 0.0;
+    double Out = 2.0;
+    int InEdge = -1;
+    int OutEdge = -1;
+};
+
+bool CutFrom(const CanvasRect& r, CanvasPoint o, CanvasPoint h, RectCut& c) {
+    const double p[4] = {-h.X, h.X, -h.Y, h.Y};
+    const double q[4] = {o.X - r.Left, r.Right - o.X, o.Y - r.Top, r.Bottom - o.Y};
+    for (int edge = 0; edge < 4; ++edge) {
+        if (p[edge] == 0) {
+            if (q[edge] < 0) return false;
+            continue;
+        }
+        const double t = q[edge] / p[edge];
+        if (p[edge] < 0) {
+            if (t > c.Out) return false;
+            if (t > c.In) {
+                c.In = t;
+                c.InEdge = edge;
+            }
+        } else {
+            if (t < c.In) return false;
+            if (t < c.Out) {
+                c.Out = t;
+                c.OutEdge = edge;
+            }
+        }
+    }
+    return true;
+}
+
+// The point at t on the line from o along 2·h, put on the edge it crosses there.
+CanvasPoint CutPoint(const CanvasRect& r, CanvasPoint o, CanvasPoint h, double t, int edge) {
+    CanvasPoint p{o.X + t * h.X, o.Y + t * h.Y};
+    if (edge == 0) p.X = r.Left;
+    if (edge == 1) p.X = r.Right;
+    if (edge == 2) p.Y = r.Top;
+    if (edge == 3) p.Y = r.Bottom;
+    return p;
+}
+
+CanvasPoint HeldIn(const CanvasRect& r, CanvasPoint p) {
+    return {std::clamp(p.X, r.Left, r.Right), std::clamp(p.Y, r.Top, r.Bottom)};
+}
+
+}  // namespace
+
+bool CutSegmentToRect(const CanvasRect& r, CanvasPoint& a, CanvasPoint& b) {
+    if (!Finite(a.X) || !Finite(a.Y) || !Finite(b.X) || !Finite(b.Y)) return false;
+    if (r.Contains(a) && r.Contains(b)) return true;
+    // Half the difference of the ends cannot overflow. From the far end, the distance
+    // to the rectangle would be lost in the rounding of the parameter.
+    const CanvasPoint h{b.X / 2 - a.X / 2, b.Y / 2 - a.Y / 2};
+    const CanvasPoint back{-h.X, -h.Y};
+    RectCut forward;   // from a
+    RectCut backward;  // from b, back to a
+    if (!CutFrom(r, a, h, forward) || !CutFrom(r, b, back, backward)) return false;
+    const CanvasPoint start = forward.In == 0    ? a
+                              : forward.In <= 1 ? CutPoint(r, a, h, forward.In, forward.InEdge)
+                                                : CutPoint(r, b, back, backward.Out, backward.OutEdge);
+    const CanvasPoint end = backward.In == 0    ? b
+                            : backward.In <= 1 ? CutPoint(r, b, back, backward.In, backward.InEdge)
+                                               : CutPoint(r, a, h, forward.Out, forward.OutEdge);
+    a = HeldIn(r, start);
+    b = HeldIn(r, end);
+    return true;
+}
+
+namespace {
+
+// Ends this far off the figure take the careful cut: with them the plain form below
+// loses the plot in the rounding of its parameter, or overflows.
+constexpr double kFarOffPixels = 1e6;
+
+bool FarOff(CanvasPoint p) {
+    return !(std::fabs(p.X) <= kFarOffPixels && std::fabs(p.Y) <= kFarOffPixels);
+}
+
 bool ClipSegment(const CanvasRect& r, CanvasPoint& a, CanvasPoint& b) {
+    if (FarOff(a) || FarOff(b)) return CutSegmentToRect(r, a, b);
     const double dx = b.X - a.X;
     const double dy = b.Y - a.Y;
     double t0 = 0.0;

@@ -60,6 +60,13 @@ ChartLayout LayOutChart(const Chart& chart, Canvas& canvas, double width, double
 // Draws the whole chart into the rectangle (0, 0)–(width, height) of the canvas.
 void DrawChart(const Chart& chart, Canvas& canvas, double width, double height);
 
+// The part of the segment a–b inside the rectangle, for ends that may lie any distance
+// off it: false when no part lies inside or an end is not a finite number; a segment
+// inside is left exactly as it is. Each cut point lies on the rectangle's edge and is
+// reached from the end of the segment nearer to it, so that the part inside keeps its
+// direction however far off the other end lies.
+bool CutSegmentToRect(const CanvasRect& r, CanvasPoint& a, CanvasPoint& b);
+
 // Where a point's label stands: centred above the point with its bottom edge `Gap`
 // pixels above it, or, for a vertical dimension chain, to the left of the point with its
 // right edge `Gap` pixels away and centred on it vertically, so that the chain's line

@@ -263,6 +263,42 @@ TEST(ChartRenderer, LinesLeavingThePlotAreCutAtItsEdge) {
     EXPECT_FALSE(canvas.DrewOutsideClip);
 }
 
+// Points that overrun the range by hundreds of orders of magnitude: the part of the line
+// inside the plot keeps its direction, cut where it crosses the edge, whichever end lies
+// far off, and nothing is placed at a coordinate that is not a number.
+TEST(ChartRenderer, LinesFromFarOffKeepTheirDirectionInThePlot) {
+    Chart c = SmallChart();
+    ChartSeries& s = c.Get("Series22");
+    s.SeriesColour = kRed;
+    s.Add(5 + 4e300, 2.5 + 1e300);  // far up and right, at a quarter's slope
+    s.Add(5, 2.5);
+    s.AddNull();
+    s.Add(1e306, 2.5);  // across the whole plot from far right to far left
+    s.Add(-1e306, 2.5);
+    s.AddNull();
+    s.Add(-1.7e308, 1);  // places that overflow: no line rather than one to nowhere
+    s.Add(1.7e308, 1);
+    RecordingCanvas canvas;
+    DrawChart(c, canvas, 400, 300);
+    const ChartLayout l = LayOutChart(c, canvas, 400, 300);
+    const std::vector<DrawnLine> lines = canvas.PolylinesIn(kRed);
+    ASSERT_EQ(lines.size(), 2u);
+    for (const DrawnLine& line : lines) {
+        ASSERT_EQ(line.Points.size(), 2u);
+        for (const CanvasPoint& p : line.Points) EXPECT_TRUE(std::isfinite(p.X) && std::isfinite(p.Y));
+    }
+    // In from the right edge, along (1, 1/4) in data units, to the point.
+    const CanvasPoint at{l.Bottom.Map(5), l.Left.Map(2.5)};
+    const double right = l.Plot.Right + 1;
+    const double slope = (l.Left.Map(3.75) - at.Y) / (l.Bottom.Map(10) - at.X);
+    EXPECT_NEAR(lines[0].Points[0].X, right, 1e-6);
+    EXPECT_NEAR(lines[0].Points[0].Y, at.Y + (right - at.X) * slope, 1e-6);
+    ExpectNear(lines[0].Points[1], at.X, at.Y);
+    ExpectNear(lines[1].Points[0], l.Plot.Right + 1, at.Y);
+    ExpectNear(lines[1].Points[1], l.Plot.Left - 1, at.Y);
+    EXPECT_FALSE(canvas.DrewOutsideClip);
+}
+
 TEST(ChartRenderer, PointLabelsAreDrawnAboveTheirPointsInTheSeriesFont) {
     Chart c = SmallChart();
     ChartSeries& s = c.Get("Series47");
