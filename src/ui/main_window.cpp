@@ -488,8 +488,12 @@ void MainWindow::ShowResults() {
 }
 
 void MainWindow::ShowInformation() {
+    // Centred where the design-conditions window stays on top: it must open above it, as
+    // the message boxes do.
+    if (!infoWindow_->isVisible()) KeepAboveOnTopWindows(*infoWindow_);
     infoWindow_->show();
     infoWindow_->raise();
+    infoWindow_->activateWindow();
 }
 
 void MainWindow::PrinterSetup() {

@@ -30,6 +30,7 @@
 #include "run/run_driver.h"
 #include "ui/design_conditions_window.h"
 #include "ui/ground_diagram_window.h"
+#include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
@@ -64,6 +65,46 @@ struct Sight {
     std::vector<std::string> Hiding;  // visible on-top windows stacked above it, or unmanaged
 };
 
+// With STELVAR_WM_SHOTS=folder, the screen as the user sees it at each dialog.
+void SaveScreen() {
+    const QString folder = qEnvironmentVariable("STELVAR_WM_SHOTS");
+    if (folder.isEmpty() || !QDir().mkpath(folder)) return;
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    static int shots = 0;  // numbered in the order taken
+    const QString name = QStringLiteral("%1_%2.png")
+                             .arg(++shots, 2, 10, QLatin1Char('0'))
+                             .arg(QString::fromLatin1(test ? test->name() : "dialog"));
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0).save(QDir(folder).filePath(name));
+}
+
+// Where the window manager has put a dialog among the program's on-top windows.
+Sight LookAt(QWidget& dialog) {
+    const unsigned long id = dialog.winId();
+    const std::vector<unsigned long> stack = g_session->Stacking();
+    const auto at = [&stack](unsigned long window) {
+        const auto it = std::find(stack.begin(), stack.end(), window);
+        return it == stack.end() ? -1 : static_cast<int>(it - stack.begin());
+    };
+    Sight s;
+    s.Kind = dialog.metaObject()->className();
+    s.Managed = at(id) >= 0;
+    s.Focused = QApplication::activeWindow() == &dialog && g_session->ActiveWindow() == id;
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        s.Text = FromQString(box->text());
+        for (QAbstractButton* b : box->buttons()) s.Buttons.push_back(FromQString(b->text()));
+    } else if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+        s.Text = files->acceptMode() == QFileDialog::AcceptSave ? "save" : "open";
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == &dialog || !w->isVisible() || !StaysOnTop(*w)) continue;
+        const int position = at(w->winId());
+        (position >= 0 && position < at(id) ? s.Over : s.Hiding).push_back(Name(*w));
+    }
+    std::sort(s.Over.begin(), s.Over.end());
+    return s;
+}
+
 // Looks at every dialog a command opens, then answers it.
 class DialogWatcher {
 public:
@@ -90,33 +131,9 @@ private:
             return;
         }
         if (!seen_.isValid()) seen_.start();
-        const unsigned long id = dialog->winId();
-        std::vector<unsigned long> stack = g_session->Stacking();
-        const auto at = [&stack](unsigned long window) {
-            const auto it = std::find(stack.begin(), stack.end(), window);
-            return it == stack.end() ? -1 : static_cast<int>(it - stack.begin());
-        };
-        const bool managed = at(id) >= 0;
-        const bool focused = QApplication::activeWindow() == dialog && g_session->ActiveWindow() == id;
-        if (!(managed && focused) && seen_.elapsed() < kSettleMs) return;
+        Sight s = LookAt(*dialog);
+        if (!(s.Managed && s.Focused) && seen_.elapsed() < kSettleMs) return;
         seen_.invalidate();
-
-        Sight s;
-        s.Kind = dialog->metaObject()->className();
-        s.Managed = managed;
-        s.Focused = focused;
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-            s.Text = FromQString(box->text());
-            for (QAbstractButton* b : box->buttons()) s.Buttons.push_back(FromQString(b->text()));
-        } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
-            s.Text = files->acceptMode() == QFileDialog::AcceptSave ? "save" : "open";
-        }
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w == dialog || !w->isVisible() || !StaysOnTop(*w)) continue;
-            const int position = at(w->winId());
-            (position >= 0 && position < at(id) ? s.Over : s.Hiding).push_back(Name(*w));
-        }
-        std::sort(s.Over.begin(), s.Over.end());
         SaveScreen();
         sights_.push_back(std::move(s));
 
@@ -125,19 +142,6 @@ private:
         } else if (auto* d = qobject_cast<QDialog*>(dialog)) {
             d->reject();  // not expected: the sight shows it, and the command goes on
         }
-    }
-
-    // With STELVAR_WM_SHOTS=folder, the screen as the user sees it at each dialog.
-    void SaveScreen() const {
-        const QString folder = qEnvironmentVariable("STELVAR_WM_SHOTS");
-        if (folder.isEmpty() || !QDir().mkpath(folder)) return;
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        static int shots = 0;  // numbered in the order taken, across the watchers
-        const QString name = QStringLiteral("%1_%2.png")
-                                 .arg(++shots, 2, 10, QLatin1Char('0'))
-                                 .arg(QString::fromLatin1(test ? test->name() : "dialog"));
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            screen->grabWindow(0).save(QDir(folder).filePath(name));
     }
 
     std::vector<Answer> answers_;
@@ -349,6 +353,23 @@ TEST_F(DialogsAboveTest, FileAndPrintDialogsOpenAboveTheOnTopWindowsFromTheMainW
     ASSERT_EQ(printer.Sights().size(), 1u);
     EXPECT_EQ(printer.Sights()[0].Kind, "QPrintDialog");
     ExpectAboveAndFocused(printer.Sights(), onTop);
+}
+
+// "このシステムは..." is a small window of its own, not a modal box, centred where the
+// design-conditions window is.
+TEST_F(DialogsAboveTest, InformationWindowOpensAboveTheOnTopWindows) {
+    ASSERT_NO_FATAL_FAILURE(Activate(*window_));
+    window_->findChild<QAction*>(QStringLiteral("N24"))->trigger();
+    QWidget& info = window_->Information();
+    // Looked at once it has settled, or after the wait whatever its state.
+    (void)QTest::qWaitFor(
+        [&info] {
+            const Sight s = LookAt(info);
+            return s.Managed && s.Focused;
+        },
+        kSettleMs);
+    SaveScreen();
+    ExpectAboveAndFocused({LookAt(info)}, OnTop({&window_->ConditionsWindow(), &window_->GroundDiagram()}));
 }
 
 }  // namespace
