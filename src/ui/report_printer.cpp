@@ -286,6 +286,8 @@ void ReportPrinter::PreviewPage(int number) {
     HideWindows();
     PrepareReportPrinter(printer_);
     QPrintPreviewDialog dialog(&printer_, parent_);
+    // The helper windows (soil tables, keypad, allowable stresses) stay on top and shown.
+    KeepAboveOnTopWindows(dialog);
     dialog.setWindowTitle(ToQString(page.Title));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page](QPrinter* device) {
         QPainter painter(device);

@@ -34,6 +34,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
+#include "ui/soil_tables_window.h"
 #include "wm_session.h"
 #include "x_session.h"
 
@@ -353,6 +354,19 @@ TEST_F(DialogsAboveTest, FileAndPrintDialogsOpenAboveTheOnTopWindowsFromTheMainW
     ASSERT_EQ(printer.Sights().size(), 1u);
     EXPECT_EQ(printer.Sights()[0].Kind, "QPrintDialog");
     ExpectAboveAndFocused(printer.Sights(), onTop);
+}
+
+// A print preview hides the design-conditions and results windows while it is open, but
+// the helper windows stay: the soil tables here.
+TEST_F(DialogsAboveTest, PrintPreviewOpensAboveTheHelperWindows) {
+    ASSERT_EQ(window_->RunAtOnce(), RunStatus::Completed);
+    window_->ShowSoilConstants(QPoint(0, 83));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Managed(window_->SoilTablesView()); }, kSettleMs));
+    DialogWatcher watch({Dismiss()});
+    watch.Run([&] { window_->findChild<QAction*>(QStringLiteral("N4"))->trigger(); });
+    ASSERT_EQ(watch.Sights().size(), 1u);
+    EXPECT_EQ(watch.Sights()[0].Kind, "QPrintPreviewDialog");
+    ExpectAboveAndFocused(watch.Sights(), OnTop({&window_->SoilTablesView()}));
 }
 
 // "このシステムは..." is a small window of its own, not a modal box, centred where the
