@@ -1,7 +1,8 @@
 // The desktop program's windows that stay on top (design conditions, results, ground-
-// constant diagram) must never hide a dialog: every message, question, information and
-// file dialog opens above all of them and takes the focus, wherever it was asked from.
-// The stacking and the focus are read from the window manager itself.
+// constant diagram, the helper windows) must never hide a dialog: every message,
+// question, information, file, print and preview dialog, and the information window,
+// opens above all of them and takes the focus, wherever it was asked from. The stacking
+// and the focus are read from the window manager itself.
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
