@@ -1,0 +1,81 @@
+#include "run/pair_run.h"
+
+#include <exception>
+
+namespace stelvar {
+
+PairInputs PairInputsOf(const DesignConditionsForm& conditions, const AllowableStressForm& stresses) {
+    PairInputs p{{conditions, stresses}, {conditions, stresses}};
+    // The click on "常時", with everything it changes; the allowable stresses follow the
+    // design case as soon as it is set, as when a file is loaded.
+    p.Ordinary.Conditions.SetIndex("RadioGroup5", 0);
+    p.Ordinary.Stresses.SetIndex(allowable_stress::kDesignCase, p.Ordinary.Conditions.Controls().Index("RadioGroup5"));
+    return p;
+}
+
+namespace {
+
+// "[常時]" and a line break before a case's message.
+std::string Named(DesignCase c, std::string_view message) {
+    std::string text;
+    text.reserve(message.size() + 16);
+    text.append("[").append(DesignCaseName(c)).append("]\r").append(message);
+    return text;
+}
+
+}  // namespace
+
+std::string PairFindingMessage(const PairFinding& f) { return Named(f.Case, f.Finding.Message); }
+
+PairCaseError::PairCaseError(DesignCase designCase, const std::string& message)
+    : std::runtime_error(Named(designCase, message)),
+      case_(designCase),
+      message_(message) {}
+
+bool CheckPairInputs(const PairInputs& inputs, const std::function<void(const PairFinding&)>& report) {
+    // Without the seismic case there is no seismic coefficient to make the second case of.
+    if (inputs.Seismic.Conditions.Controls().Index("RadioGroup5") != 1) {
+        report({DesignCase::Seismic, {0, FindingKind::Error, std::string(kPairNeedsSeismicMessage)}});
+        return true;
+    }
+    bool refused = false;
+    for (const DesignCase c : {DesignCase::Ordinary, DesignCase::Seismic}) {
+        const CaseInputs& in = c == DesignCase::Ordinary ? inputs.Ordinary : inputs.Seismic;
+        try {
+            refused |= CheckInputs(in.Conditions.Controls(), in.Stresses.Controls(),
+                                   [&](const InputFinding& f) { report({c, f}); });
+        } catch (const PairCaseError&) {
+            throw;
+        } catch (const std::exception& e) {
+            throw PairCaseError(c, e.what());
+        }
+    }
+    return refused;
+}
+
+std::vector<SummaryRow> SummarisePair(const RunOutcome& ordinary, const RunOutcome& seismic) {
+    std::vector<SummaryRow> rows = SummariseCase(ordinary, DesignCase::Ordinary);
+    const std::vector<SummaryRow> second = SummariseCase(seismic, DesignCase::Seismic);
+    rows.insert(rows.end(), second.begin(), second.end());
+    return rows;
+}
+
+PairOutcome RunPair(const PairInputs& inputs, const CaseRunner& run) {
+    PairOutcome out;
+    for (const DesignCase c : {DesignCase::Ordinary, DesignCase::Seismic}) {
+        const CaseInputs& in = c == DesignCase::Ordinary ? inputs.Ordinary : inputs.Seismic;
+        try {
+            (c == DesignCase::Ordinary ? out.Ordinary : out.Seismic) = run(c, in.Conditions.Controls());
+        } catch (const std::exception& e) {
+            throw PairCaseError(c, e.what());
+        }
+    }
+    out.Summary = SummarisePair(out.Ordinary, out.Seismic);
+    return out;
+}
+
+PairOutcome RunPair(const PairInputs& inputs) {
+    return RunPair(inputs, [](DesignCase, const ControlSource& controls) { return RunCalculation(controls); });
+}
+
+}  // namespace stelvar
