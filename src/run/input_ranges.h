@@ -26,7 +26,8 @@ struct InputRange {
 };
 
 // The lower bound of a box whose smallest sound value a described check already enforces
-// (key position, width and height, concrete unit weight): one fault, one message.
+// (key position, width and height, concrete unit weight): one fault, one message. The
+// smallest figure is still required of them.
 inline constexpr double kCheckedBelow = -1.0e300;
 
 // The boxes the run reads with the design conditions as they stand: the active wall

@@ -101,11 +101,10 @@ bool CheckInputs(const ControlSource& conditions, const ControlSource& allowable
             out.Refuse(15, NotANumberMessage(range));
             (void)StrToFloat(text);  // the conversion's own message ends the look at the inputs
         }
-        if (range.Low == kCheckedBelow) {
-            if (value > range.High) out.Refuse(15, OutOfRangeMessage(range));
-        } else if (!(value >= range.Low && value <= range.High)) {
+        const bool below = range.Low != kCheckedBelow && !(value >= range.Low);
+        if (below || !(value <= range.High)) {
             out.Refuse(15, OutOfRangeMessage(range));
-        } else if (value != 0.0 && value < kSmallestFigure) {
+        } else if (value > 0.0 && value < kSmallestFigure) {
             out.Refuse(15, TooSmallMessage(range));
         }
     }

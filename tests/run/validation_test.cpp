@@ -245,6 +245,9 @@ TEST(CheckInputs, DescribedLowerChecksAreNotRepeated) {
     auto found = RangeFindings(With(kKey, {{"Edit40", "1e308"}}), refused);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].Message, "[突起 幅(mm)]の値が範囲外です。\r100000以下の値を入力して下さい。");
+    found = RangeFindings(With(kKey, {{"Edit35", "1e-300"}}), refused);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Message.rfind("[突起 位置(mm)]の値が小さすぎます。", 0), 0u);
     for (const Settings& low : {With(kKey, {{"Edit40", "-1e300"}}), With(kKey, {{"Edit35", "-1e14"}}),
                                 Settings{{"ComboBox7", "-1e300"}}}) {
         std::vector<int> checks;
