@@ -159,34 +159,22 @@ def corner_wall(rng):
     return s
 
 
-def bad_numbers(value, path="$"):
-    """Paths of the JSON numbers that are not finite (nlohmann writes them as null)."""
-    out = []
-    if isinstance(value, dict):
-        for k, v in value.items():
-            out += bad_numbers(v, path + "." + k)
-    elif isinstance(value, list):
-        for i, v in enumerate(value):
-            out += bad_numbers(v, f"{path}[{i}]")
-    elif isinstance(value, float) and not math.isfinite(value):
-        out.append(path)
-    return out
-
-
-# Records that are null when their check does not run; every other null is a lost figure.
+# Records that are null when their check does not run; every other null is a lost figure
+# (nlohmann writes a NaN or infinite number as null).
 NULLABLE = {"$.ToeCheck", "$.HeelCheck", "$.KeyCheck", "$.StemMid", "$.StemFixed"}
 
 
-def nulls(value, path="$"):
-    out = []
+def lost_figures(value, path="$"):
+    """Paths of the JSON values that are not finite numbers where a figure belongs."""
     if value is None:
         return [] if path in NULLABLE else [path]
-    if isinstance(value, dict):
-        for k, v in value.items():
-            out += nulls(v, path + "." + k)
-    elif isinstance(value, list):
-        for i, v in enumerate(value):
-            out += nulls(v, f"{path}[{i}]")
+    if isinstance(value, float):
+        return [] if math.isfinite(value) else [path]
+    items = value.items() if isinstance(value, dict) else \
+        ((f"[{i}]", v) for i, v in enumerate(value)) if isinstance(value, list) else ()
+    out = []
+    for k, v in items:
+        out += lost_figures(v, path + ("" if k.startswith("[") else ".") + k)
     return out
 
 
@@ -213,7 +201,7 @@ def run_one(cli, workdir, index, settings, extreme_box):
         if "NaN" in line or "Infinity" in line:
             problems.append("non-finite token in JSON")
         doc = json.loads(line)
-        bad = bad_numbers(doc) + nulls(doc)
+        bad = lost_figures(doc)
         if bad:
             problems.append("non-finite JSON fields: " + ", ".join(bad[:8]))
     txt = os.path.join(workdir, f"w{index}.txt")
