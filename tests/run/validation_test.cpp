@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "forms/allowable_stress.h"
 #include "forms/design_conditions.h"
 #include "forms/form_model.h"
+#include "run/input_ranges.h"
 #include "text/number.h"
 
 namespace stelvar {
@@ -256,6 +258,39 @@ TEST(CheckInputs, DescribedLowerChecksAreNotRepeated) {
         EXPECT_NE(checks.at(0), 15) << low.back().first;
         EXPECT_TRUE(refused);
     }
+}
+
+// Every box that the run reads, in two settings that between them read all of them, at
+// each absurd magnitude: refused, with a message that names the box.
+TEST(CheckInputs, EveryBoxTheRunReadsIsHeldToItsRange) {
+    const Settings everything = {{"PageControl2", "1"}, {"RadioGroup5", "1"}, {"TabControl1", "2"},
+                                 {"ComboBox1", "1.5"}, {"Edit28", "2000"}, {"CheckBox3", "TRUE"},
+                                 {"RadioGroup11", "1"}, {"LabeledEdit2", "1.2"}};
+    const Settings gravity = With(kKey, {{"RadioGroup11", "1"}, {"LabeledEdit1", "1.5"}});
+    std::size_t boxes = 0;
+    for (const Settings& context : {everything, gravity}) {
+        const Windows base(context, {{"RadioGroup4", context == everything ? "1" : "0"}});
+        for (const InputRange& range : RangesRead(base.conditions.Controls())) {
+            ++boxes;
+            for (const char* value : {"1e308", "-1e300", "1e-300", "-1e14"}) {
+                Windows w(context, {{"RadioGroup4", context == everything ? "1" : "0"}});
+                w.conditions.SetValue(range.Name, value);
+                std::vector<InputFinding> found;
+                const bool refused = CheckInputs(w.conditions.Controls(), w.stresses.Controls(),
+                                                 [&found](const InputFinding& f) { found.push_back(f); });
+                EXPECT_TRUE(refused) << range.Name << "=" << value;
+                std::string caption = "[";
+                caption.append(range.Caption).append("]");
+                const bool named = std::any_of(found.begin(), found.end(), [&](const InputFinding& f) {
+                    return f.Message.rfind(caption, 0) == 0;
+                });
+                // The key's and the concrete's lower limits are the described checks 3 to 6.
+                const bool describedBelow = range.Low == kCheckedBelow && value[0] == '-';
+                EXPECT_TRUE(named || (describedBelow && refused)) << range.Name << "=" << value;
+            }
+        }
+    }
+    EXPECT_GE(boxes, 80u);
 }
 
 TEST(CheckInputs, RangeMessagesSayWhatToEnter) {
