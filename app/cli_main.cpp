@@ -18,16 +18,20 @@
 
 #include "documents/design_file.h"
 #include "documents/figure_export.h"
+#include "documents/pair_export.h"
 #include "documents/text_export.h"
 #include "forms/coefficient_tool.h"
 #include "forms/design_conditions.h"
 #include "pdf/pdf_export.h"
 #include "report/coefficient_tables.h"
+#include "report/pair_report.h"
 #include "report/report_run.h"
 #include "report/results_setup.h"
 #include "run/calculation.h"
+#include "run/pair_run.h"
 #include "run/result_json.h"
 #include "run/validation.h"
+#include "verify/verification_report.h"
 
 namespace fs = std::filesystem;
 using namespace stelvar;
@@ -144,6 +148,32 @@ void PrintGrid(const StringGridContent& grid, int textColumns) {
     }
 }
 
+// `stelvar-cli verify`: every verification case, as a table or as JSON Lines, and the
+// report as Shift-JIS text and as PDF when asked. Exit status 0 only when every case
+// is within its tolerance.
+int RunVerificationCommand(bool json, const CLI::Option* txt, std::string txtPath, const CLI::Option* pdf,
+                           std::string pdfPath) {
+    const std::vector<VerificationCase> cases = RunVerification();
+    const VerificationReportInfo info = CurrentReportInfo();
+    if (json) {
+        for (const VerificationCase& c : cases) std::cout << VerificationCaseJson(c).dump() << '\n';
+    } else {
+        std::cout << VerificationText(cases, info);
+    }
+    std::cout.flush();
+    if (txt->count() > 0) {
+        if (txtPath.empty()) txtPath = "検証報告書.txt";
+        MakeFolder(fs::path(txtPath).parent_path());
+        WriteVerificationText(fs::path(txtPath), cases, info);
+    }
+    if (pdf->count() > 0) {
+        if (pdfPath.empty()) pdfPath = std::string(kVerificationReportFileName);
+        MakeFolder(fs::path(pdfPath).parent_path());
+        WriteVerificationPdf(fs::path(pdfPath), cases, info);
+    }
+    return AllCasesOk(cases) ? 0 : 1;
+}
+
 // `stelvar-cli coefficients`: the earth-pressure table of the coefficient tool for its
 // settings (changed by Name=value on its controls; a name the tool does not have, such
 // as the crack option CheckBox7, is set in the design conditions), then the tables of
@@ -182,6 +212,63 @@ int PrintCoefficientTables(const std::vector<Assignment>& assignments) {
     return 0;
 }
 
+
+// Where the documents of a run go; an empty path writes none.
+struct DocumentTargets {
+    std::string Text;
+    std::string Pdf;
+};
+
+// `--case both`: the ordinary case from a copy of the conditions switched to 常時, then
+// the seismic case as entered; findings and failures name their case. Returns the exit
+// status of the input.
+int RunPairInput(const std::optional<std::string>& file, const std::string& label,
+                 const DesignConditionsForm& conditions, const AllowableStressForm& stresses,
+                 const DocumentTargets& targets, bool json) {
+    const PairInputs inputs = PairInputsOf(conditions, stresses);
+    const bool refused = CheckPairInputs(inputs, [&](const PairFinding& f) {
+        std::cerr << "stelvar-cli: " << label << ": " << DesignCaseName(f.Case) << ": "
+                  << (f.Finding.Kind == FindingKind::Error ? "error: " : "warning: ")
+                  << TerminalText(f.Finding.Message) << '\n';
+    });
+    if (refused) return 1;
+
+    PairOutcome outcome;
+    try {
+        if (!targets.Text.empty() || !targets.Pdf.empty()) {
+            ResultsStore ordinary;
+            ResultsStore seismic;
+            SetUpResultsWindow(ordinary, 0);
+            SetUpResultsWindow(seismic, 0);
+            const std::string title = file ? ProjectTitle(*file) : std::string();
+            outcome = RunPairWithReport(inputs, ordinary, seismic, title);
+            const CaseDocument ordinaryDocument{ordinary,
+                                                ReadTextExportConditions(inputs.Ordinary.Conditions.Controls())};
+            const CaseDocument seismicDocument{seismic,
+                                               ReadTextExportConditions(inputs.Seismic.Conditions.Controls())};
+            if (!targets.Text.empty()) {
+                MakeFolder(fs::path(targets.Text).parent_path());
+                WritePairTextExport(outcome.Summary, ordinaryDocument, seismicDocument, fs::path(targets.Text));
+            }
+        } else {
+            outcome = RunPair(inputs);
+        }
+    } catch (const PairCaseError& e) {
+        std::cout.flush();
+        std::cerr << "stelvar-cli: " << label << ": " << DesignCaseName(e.Case()) << ": "
+                  << TerminalText(e.Message()) << '\n';
+        return 1;
+    }
+    if (json) {
+        std::cout << PairOutcomeToJson(outcome, file ? *file : std::string()).dump() << '\n';
+    } else {
+        PrintSummary(outcome.Ordinary, label + " [" + std::string(DesignCaseName(DesignCase::Ordinary)) + "]");
+        PrintSummary(outcome.Seismic, label + " [" + std::string(DesignCaseName(DesignCase::Seismic)) + "]");
+        for (const std::string& line : SummaryTextLines(outcome.Summary)) std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,11 +292,25 @@ int main(int argc, char** argv) {
                            ->expected(0, 1);
     std::string wmfDir;
     app.add_option("--wmf", wmfDir, "write the figures as Windows metafiles into DIR");
+    std::string designCase;
+    app.add_option("--case", designCase,
+                   "design case: ordinary, seismic, or both in one run (default: as the conditions say)")
+        ->check(CLI::IsMember({"ordinary", "seismic", "both"}));
     CLI::App* coefficients =
         app.add_subcommand("coefficients", "print the earth-pressure coefficient and bearing-factor tables");
     std::vector<std::string> coefficientSets;
     coefficients->add_option("--set", coefficientSets, "set a control of the coefficient tool: Name=value")
         ->take_all();
+    CLI::App* verify = app.add_subcommand(
+        "verify", "compare the engine with closed forms and hand calculations; exit 0 when all agree");
+    bool verifyJson = false;
+    verify->add_flag("--json", verifyJson, "print one JSON object per case");
+    std::string verifyTxt;
+    CLI::Option* verifyTxtOption =
+        verify->add_option("--txt", verifyTxt, "write the report as text (default 検証報告書.txt)")->expected(0, 1);
+    std::string verifyPdf;
+    CLI::Option* verifyPdfOption =
+        verify->add_option("--pdf", verifyPdf, "write the report as PDF (default 検証報告書.pdf)")->expected(0, 1);
     CLI11_PARSE(app, argc, argv);
 
     if (coefficients->parsed()) {
@@ -234,6 +335,19 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    if (verify->parsed()) {
+        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 || !wmfDir.empty()) {
+            std::cerr << "stelvar-cli: verify takes only its own --json, --txt and --pdf\n";
+            return 2;
+        }
+        try {
+            return RunVerificationCommand(verifyJson, verifyTxtOption, verifyTxt, verifyPdfOption, verifyPdf);
+        } catch (const std::exception& e) {
+            std::cout.flush();
+            std::cerr << "stelvar-cli: verify: " << e.what() << '\n';
+            return 1;
+        }
+    }
     const bool writeText = txt->count() > 0;
     if (writeText && txtPath.empty()) txtPath = "擁壁.txt";
     const bool writePdf = pdf->count() > 0;
@@ -255,6 +369,10 @@ int main(int argc, char** argv) {
     for (const std::string& f : ExpandInputs(inputs)) runs.emplace_back(f);
     if (inputs.empty()) runs.emplace_back(std::nullopt);
 
+    if (designCase == "both" && writeFigures) {
+        std::cerr << "stelvar-cli: --wmf writes the figures of one case; use --case ordinary or seismic\n";
+        return 2;
+    }
     if (writeDocuments && runs.size() > 1) {
         std::cerr << "stelvar-cli: --txt, --pdf and --wmf write the document of one input; " << runs.size()
                   << " inputs were given\n";
@@ -274,6 +392,16 @@ int main(int argc, char** argv) {
                 // stresses, so that a seismic run is not refused for ordinary stresses.
                 if (as.Name == "RadioGroup5")
                     stresses.SetIndex(allowable_stress::kDesignCase, conditions.Controls().Index("RadioGroup5"));
+            }
+            if (designCase == "both") {
+                status |= RunPairInput(file, label, conditions, stresses,
+                                       {writeText ? txtPath : std::string(), writePdf ? pdfPath : std::string()}, json);
+                continue;
+            }
+            // One case chosen: as if its button were clicked, the stresses following.
+            if (!designCase.empty()) {
+                conditions.SetIndex("RadioGroup5", designCase == "seismic" ? 1 : 0);
+                stresses.SetIndex(allowable_stress::kDesignCase, conditions.Controls().Index("RadioGroup5"));
             }
 
             const bool refused = CheckInputs(

@@ -31,7 +31,7 @@ struct PairInputs {
 // The message that refuses a pair from conditions in the ordinary case.
 inline constexpr std::string_view kPairNeedsSeismicMessage =
     "常時・地震時一括計算は[地震時]の設計条件から行います。\r"
-    "[荷重条件]で[地震時]を選び、設計水平震度(Kh)を入力して下さい。";
+    "[(2)背面土形状、載荷重、土圧]で[地震時]を選び、\r[(3)設計震度]で設計水平震度(Kh)を入力して下さい。";
 
 // The copies of both cases. The ordinary one is switched to "常時" through the window's
 // own reaction (the seismic page, the coefficient boxes and the zone lists follow the

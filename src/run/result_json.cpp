@@ -60,4 +60,33 @@ nlohmann::ordered_json RunOutcomeToJson(const RunOutcome& outcome, const std::st
     return j;
 }
 
+nlohmann::ordered_json SummaryToJson(const std::vector<SummaryRow>& rows) {
+    const auto figure = [](const std::optional<double>& x) -> nlohmann::ordered_json {
+        if (!x) return nullptr;
+        return *x;
+    };
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
+    for (const SummaryRow& r : rows) {
+        nlohmann::ordered_json j = nlohmann::ordered_json::object();
+        j["Case"] = std::string(DesignCaseName(r.Case));
+        j["Check"] = std::string(SummaryCheckKey(r.Check));
+        j["Value"] = figure(r.Value);
+        j["Limit"] = figure(r.Limit);
+        j["Ratio"] = figure(r.Ratio);
+        j["Verdict"] = OkNo(r.Ok);
+        j["Governing"] = r.Governing;
+        out.push_back(std::move(j));
+    }
+    return out;
+}
+
+nlohmann::ordered_json PairOutcomeToJson(const PairOutcome& outcome, const std::string& file) {
+    nlohmann::ordered_json j = nlohmann::ordered_json::object();
+    j["File"] = file;
+    j["Ordinary"] = RunOutcomeToJson(outcome.Ordinary, file);
+    j["Seismic"] = RunOutcomeToJson(outcome.Seismic, file);
+    j["Summary"] = SummaryToJson(outcome.Summary);
+    return j;
+}
+
 }  // namespace stelvar

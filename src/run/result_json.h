@@ -7,9 +7,19 @@
 #include <nlohmann/json.hpp>
 
 #include "run/calculation.h"
+#include "run/case_summary.h"
+#include "run/pair_run.h"
 
 namespace stelvar {
 
 nlohmann::ordered_json RunOutcomeToJson(const RunOutcome& outcome, const std::string& file);
+
+// The summary rows as an array of {"Case": "常時"|"地震時", "Check", "Value", "Limit",
+// "Ratio", "Verdict": "OK"|"NO", "Governing"}; a figure that is not there is null.
+nlohmann::ordered_json SummaryToJson(const std::vector<SummaryRow>& rows);
+
+// Both cases of a pair: {"File", "Ordinary", "Seismic", "Summary"}, each case object
+// exactly RunOutcomeToJson of that case's run.
+nlohmann::ordered_json PairOutcomeToJson(const PairOutcome& outcome, const std::string& file);
 
 }  // namespace stelvar

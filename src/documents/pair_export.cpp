@@ -1,0 +1,31 @@
+#include "documents/pair_export.h"
+
+#include "documents/file_io.h"
+#include "report/pair_report.h"
+#include "text/cp932.h"
+
+namespace stelvar {
+
+std::string PairTextExportBytes(const std::vector<SummaryRow>& summary, const CaseDocument& ordinary,
+                                const CaseDocument& seismic) {
+    std::string bytes;
+    // The summary holds only the system's own texts, all of which have a code page 932 form.
+    const auto line = [&bytes](std::string_view utf8) {
+        bytes += Utf8ToCp932(utf8);
+        bytes += "\r\n";
+    };
+    for (const std::string& l : SummaryTextLines(summary)) line(l);
+    line("");
+    line("【常時】");
+    bytes += TextExportBytes(ordinary.Store, ordinary.Conditions);
+    line("【地震時】");
+    bytes += TextExportBytes(seismic.Store, seismic.Conditions);
+    return bytes;
+}
+
+void WritePairTextExport(const std::vector<SummaryRow>& summary, const CaseDocument& ordinary,
+                         const CaseDocument& seismic, const std::filesystem::path& target) {
+    WriteFileReplacing(target, PairTextExportBytes(summary, ordinary, seismic));
+}
+
+}  // namespace stelvar

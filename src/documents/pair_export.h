@@ -1,0 +1,29 @@
+#pragma once
+// The text export of both design cases: one "擁壁.txt" with the summary first, then the
+// ordinary document, then the seismic document, each exactly as its single run writes it.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "documents/text_export.h"
+#include "run/case_summary.h"
+
+namespace stelvar {
+
+// One case's document as the text export needs it.
+struct CaseDocument {
+    const ResultsStore& Store;
+    TextExportConditions Conditions;
+};
+
+// The file's bytes: the summary lines, an empty line, then per case a line "【常時】" /
+// "【地震時】" followed by that case's TextExportBytes unchanged. Code page 932, CR LF.
+std::string PairTextExportBytes(const std::vector<SummaryRow>& summary, const CaseDocument& ordinary,
+                                const CaseDocument& seismic);
+
+// Writes the file, replacing `target` only once it is complete (FileError otherwise).
+void WritePairTextExport(const std::vector<SummaryRow>& summary, const CaseDocument& ordinary,
+                         const CaseDocument& seismic, const std::filesystem::path& target);
+
+}  // namespace stelvar
