@@ -35,6 +35,7 @@
 #include "ui/report_printer.h"
 #include "ui/results_window.h"
 #include "ui/soil_tables_window.h"
+#include "verify/verification_report.h"
 
 namespace stelvar::ui {
 namespace {
@@ -254,6 +255,7 @@ void MainWindow::BuildMenu() {
 
     QMenu* system = top("S1", "システム(&S)");
     AddItem(system, "N24", "2.このシステムは...", [this] { ShowInformation(); });
+    AddItem(system, "N35", "3.検証報告書", [this] { WriteVerificationReportCommand(); });
 }
 
 QToolButton* MainWindow::AddButton(QToolBar* bar, const char* name, const char* caption,
@@ -494,6 +496,15 @@ void MainWindow::ShowInformation() {
     infoWindow_->show();
     infoWindow_->raise();
     infoWindow_->activateWindow();
+}
+
+void MainWindow::WriteVerificationReportCommand() {
+    // Regenerated each time from the engine as built, on this machine.
+    const std::vector<VerificationCase> cases = RunVerification();
+    const std::filesystem::path target = InWorkingDirectory(kVerificationReportFileName);
+    WriteVerificationPdf(target, cases, CurrentReportInfo());
+    if (openDocument_ && !openDocument_(target)) dialogs_->Message(NoViewerMessage(target));
+    if (!AllCasesOk(cases)) dialogs_->Message("検証報告書に許容差を超えた項目があります。");
 }
 
 void MainWindow::PrinterSetup() {

@@ -104,6 +104,9 @@ public:
     void ShowDesignConditions();
     void ShowResults();
     void ShowInformation();
+    // "3.検証報告書": runs the verification, writes "検証報告書.pdf" into the working
+    // folder and opens it; says so when a case is outside its tolerance.
+    void WriteVerificationReportCommand();
     void PrinterSetup();
 
     // The soil-constant tables and the allowable-stress window, shown with their
