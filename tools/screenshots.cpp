@@ -10,6 +10,7 @@
 // Usage: stelvar-screenshots <output folder>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -331,6 +332,29 @@ int main(int argc, char** argv) {
     Settle(300);
     SavePrintedPages(shots, report, QStringLiteral("21_printed_key"), QStringLiteral("gravity wall with a shear key"),
                      {3, 13}, false);
+
+    // Both design cases of the wall with the key: the summary page, and the stability
+    // page of each case through the case selector.
+    window.Conditions().SetIndex("RadioGroup5", 1);
+    window.AllowableStress().SetIndex(stelvar::allowable_stress::kDesignCase, 1);
+    conditions.SyncFromModel();
+    window.RunPairWithQuestion();
+    Settle(300);
+    if (auto* pages = results.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        pages != nullptr && results.CaseSelector() != nullptr) {
+        pages->setCurrentWidget(results.findChild<QWidget*>(QStringLiteral("TabSheetSummary")));
+        Settle(100);
+        shots.Save(results, QStringLiteral("40_pair_summary"), QStringLiteral("pair run: 照査結果一覧"));
+        pages->setCurrentWidget(results.findChild<QWidget*>(QStringLiteral("TabSheet2")));
+        for (int c = 0; c < 2; ++c) {
+            results.CaseSelector()->setCurrentIndex(c);
+            Settle(100);
+            shots.Save(results, QStringLiteral("41_pair_stability_%1").arg(c),
+                       QStringLiteral("pair run: Ⅲ-1．安定計算, %1").arg(c == 0 ? "常時" : "地震時"));
+        }
+    } else {
+        std::fprintf(stderr, "stelvar-screenshots: the pair run did not show its summary\n");
+    }
 
     for (const auto& entry : dialogs.Shown()) {
         std::fprintf(stderr, "stelvar-screenshots: dialog: %s\n", entry.Text.c_str());

@@ -28,4 +28,13 @@ void WritePairTextExport(const std::vector<SummaryRow>& summary, const CaseDocum
     WriteFileReplacing(target, PairTextExportBytes(summary, ordinary, seismic));
 }
 
+bool ExportPairText(const PairDocuments& pair, Dialogs& dialogs, const std::filesystem::path& target) {
+    const CaseDocument ordinary{pair.Ordinary, ReadTextExportConditions(pair.Inputs.Ordinary.Conditions.Controls())};
+    const CaseDocument seismic{pair.Seismic, ReadTextExportConditions(pair.Inputs.Seismic.Conditions.Controls())};
+    if (!dialogs.Confirm("計算結果をテキスト出力しますか。\r\r出力ファイル名は\r　擁壁.txt\rです。")) return false;
+    WritePairTextExport(pair.Summary, ordinary, seismic, target);
+    dialogs.Info("テキスト出力終わりました。");
+    return true;
+}
+
 }  // namespace stelvar

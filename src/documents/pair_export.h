@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "documents/text_export.h"
+#include "forms/dialogs.h"
+#include "report/pair_report.h"
 #include "run/case_summary.h"
 
 namespace stelvar {
@@ -25,5 +27,11 @@ std::string PairTextExportBytes(const std::vector<SummaryRow>& summary, const Ca
 // Writes the file, replacing `target` only once it is complete (FileError otherwise).
 void WritePairTextExport(const std::vector<SummaryRow>& summary, const CaseDocument& ordinary,
                          const CaseDocument& seismic, const std::filesystem::path& target);
+
+// "1.テキスト出力..." after a pair run: reads both cases' conditions (a ConversionError
+// stops it before anything is asked), asks the single document's question and on Yes
+// writes the pair's file and shows the single document's closing message. Returns false
+// when the answer was No (nothing written).
+bool ExportPairText(const PairDocuments& pair, Dialogs& dialogs, const std::filesystem::path& target);
 
 }  // namespace stelvar

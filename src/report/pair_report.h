@@ -11,6 +11,15 @@
 
 namespace stelvar {
 
+// The documents of a pair run as the desktop program keeps them until the next run:
+// both cases' inputs, their stores and the summary.
+struct PairDocuments {
+    PairInputs Inputs;
+    ResultsStore Ordinary;
+    ResultsStore Seismic;
+    std::vector<SummaryRow> Summary;
+};
+
 // Runs the ordinary case into `ordinary` and the seismic case into `seismic`, each as
 // RunWithReport writes a single run (the stores' one-time set-up must have been done).
 // Throws PairCaseError naming the case that failed; what was written stays.

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "run/run_driver.h"
+
 namespace stelvar {
 
 PairInputs PairInputsOf(const DesignConditionsForm& conditions, const AllowableStressForm& stresses) {
@@ -24,6 +26,15 @@ std::string Named(DesignCase c, std::string_view message) {
 }
 
 }  // namespace
+
+std::string PairRunQuestion(const ControlSource& conditions) {
+    std::string q = LoadCombinationQuestion(conditions);
+    for (std::string_view line : {std::string_view("3.[地震時]\r"), std::string_view("3.[常   時]\r")}) {
+        const auto at = q.find(line);
+        if (at != std::string::npos) q.replace(at, line.size(), "3.[常時・地震時]\r");
+    }
+    return q;
+}
 
 std::string PairFindingMessage(const PairFinding& f) { return Named(f.Case, f.Finding.Message); }
 

@@ -39,6 +39,10 @@ inline constexpr std::string_view kPairNeedsSeismicMessage =
 // it take it. The conditions should be in the seismic case (see CheckPairInputs).
 PairInputs PairInputsOf(const DesignConditionsForm& conditions, const AllowableStressForm& stresses);
 
+// The question before a pair run, like the single run's own: the load-combination
+// question of the conditions with the design-case line "3.[常時・地震時]".
+std::string PairRunQuestion(const ControlSource& conditions);
+
 // A finding of the pair's validation, with the case it belongs to.
 struct PairFinding {
     DesignCase Case = DesignCase::Ordinary;

@@ -21,6 +21,7 @@
 #include "documents/design_file.h"
 #include "documents/figure_export.h"
 #include "documents/file_io.h"
+#include "documents/pair_export.h"
 #include "documents/text_export.h"
 #include "pdf/pdf_export.h"
 #include "report/report_run.h"
@@ -252,6 +253,7 @@ void MainWindow::BuildMenu() {
 
     QMenu* run = top("R1", "実行(&R)");
     AddItem(run, "N13", "1.計算開始", [this] { RunAtOnce(); });
+    AddItem(run, "N14", "2.常時・地震時一括計算", [this] { RunPairWithQuestion(); });
 
     QMenu* system = top("S1", "システム(&S)");
     AddItem(system, "N24", "2.このシステムは...", [this] { ShowInformation(); });
@@ -293,6 +295,7 @@ void MainWindow::BuildToolBars() {
     AddButton(windows, "ToolButton8", "支持力係数", "",
               [this] { ShowCoefficientTool(CoefficientMode::BearingFactor); });
     AddButton(windows, "ToolButton17", "計算開始", "", [this] { RunWithQuestion(); });
+    AddButton(windows, "ToolButton18", "一括計算", "常時・地震時一括計算", [this] { RunPairWithQuestion(); });
 }
 
 void MainWindow::BuildStatusBar() {
@@ -444,6 +447,9 @@ void MainWindow::RunStep() {
     SelectTab(*resultsWindow_, "TabSheet6");
     SelectTab(*resultsWindow_, "TabSheet21");
     UpdateSlabMenu();
+    // A single run ends the showing of a pair.
+    resultsWindow_->ShowSingleRun();
+    pair_.reset();
     try {
         RunWithReport(conditions_.Controls(), results_, projectTitle_);
     } catch (...) {
@@ -454,7 +460,44 @@ void MainWindow::RunStep() {
     resultsWindow_->Refresh();
 }
 
+RunStatus MainWindow::RunPairWithQuestion() {
+    // As the run's own command: the results window hides for the question and shows
+    // again only when the run has ended.
+    resultsWindow_->hide();
+    if (!dialogs_->Confirm(PairRunQuestion(conditions_.Controls()))) return RunStatus::Declined;
+    // Both cases start from the document as it stands, as a single run does.
+    auto pair = std::make_unique<PairDocuments>(
+        PairDocuments{PairInputsOf(conditions_, allowableStress_), results_, results_, {}});
+    try {
+        const bool refused = CheckPairInputs(
+            pair->Inputs, [this](const PairFinding& f) { dialogs_->Message(PairFindingMessage(f)); });
+        if (refused) return RunStatus::Refused;
+    } catch (const std::exception& e) {
+        dialogs_->Message(e.what());
+        return RunStatus::Refused;
+    }
+    UpdateSlabMenu();
+    try {
+        pair->Summary = RunPairWithReport(pair->Inputs, pair->Ordinary, pair->Seismic, projectTitle_).Summary;
+    } catch (const std::exception& e) {
+        // Nothing of the failed pair reaches the document shown.
+        dialogs_->Message(e.what());
+        return RunStatus::Failed;
+    }
+    pair_ = std::move(pair);
+    SelectTab(*resultsWindow_, "TabSheet6");
+    SelectTab(*resultsWindow_, "TabSheet21");
+    resultsWindow_->ShowPair(pair_->Ordinary, pair_->Seismic, pair_->Summary);
+    resultsWindow_->show();
+    resultsWindow_->raise();
+    return RunStatus::Completed;
+}
+
 void MainWindow::ExportTextCommand() {
+    if (pair_) {
+        ExportPairText(*pair_, *dialogs_, InWorkingDirectory(kTextExportFileName));
+        return;
+    }
     ExportText(results_, conditions_.Controls(), *dialogs_, InWorkingDirectory(kTextExportFileName));
 }
 

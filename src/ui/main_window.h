@@ -20,6 +20,7 @@
 #include "forms/keypad.h"
 #include "forms/slab_menu.h"
 #include "forms/soil_tables.h"
+#include "report/pair_report.h"
 #include "report/results_store.h"
 #include "run/run_driver.h"
 
@@ -98,6 +99,12 @@ public:
     RunStatus RunWithQuestion();
     // A run at once ("1.計算開始").
     RunStatus RunAtOnce();
+    // "2.常時・地震時一括計算" and "一括計算": the question, then both design cases from
+    // the seismic conditions (the windows stay as they are); the results window shows
+    // the ordinary case first, its case selector and the page "照査結果一覧".
+    RunStatus RunPairWithQuestion();
+    // The documents of the last run when it was a pair run, else null.
+    const PairDocuments* Pair() const { return pair_.get(); }
     void ExportTextCommand();
     void ExportFiguresCommand();
     void ExportPdfCommand();
@@ -169,6 +176,7 @@ private:
     KeypadForm keypad_;
     ResultsStore results_;
     std::unique_ptr<RunDriver> driver_;
+    std::unique_ptr<PairDocuments> pair_;
     std::string projectTitle_;
     SlabMenu slabMenu_ = SlabMenuDefaults();
     std::array<int, 3> statusPanelWidths_{400, 100, 180};

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
@@ -23,6 +24,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "report/pair_report.h"
+#include "report/report_colours.h"
 #include "report/results_setup.h"
 #include "text/cp932.h"
 #include "ui/chart_widget.h"
@@ -600,6 +603,106 @@ void ResultsWindow::Refresh() {
     // A run writes the wall figure anew; its dimension labels keep the size chosen.
     ApplyMarkFontSize();
     for (auto& [name, chart] : charts_) chart->update();
+}
+
+void ResultsWindow::BuildPairWidgets() {
+    if (caseBar_ != nullptr) return;
+    // The selector stands in a row above the pages; the window grows by that row while
+    // it shows, so that every page keeps the room it has after a single run.
+    caseBar_ = new QWidget;
+    caseBar_->setObjectName(QStringLiteral("CaseBar"));
+    caseBar_->setAutoFillBackground(true);
+    caseBar_->setPalette(QWidget::style()->standardPalette());
+    auto* row = new QHBoxLayout(caseBar_);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->setSpacing(6);
+    auto* label = new QLabel(QStringLiteral("表示ケース"));
+    caseSelector_ = new QComboBox;
+    caseSelector_->setObjectName(QStringLiteral("CaseSelector"));
+    caseSelector_->addItems({QStringLiteral("常時"), QStringLiteral("地震時")});
+    row->addWidget(label);
+    row->addWidget(caseSelector_);
+    row->addStretch();
+    caseBar_->hide();
+    if (auto* column = qobject_cast<QVBoxLayout*>(layout())) column->insertWidget(0, caseBar_);
+    connect(caseSelector_, &QComboBox::currentIndexChanged, this, [this](int index) { ShowCase(index); });
+
+    summaryPage_ = new QWidget;
+    summaryPage_->setObjectName(QStringLiteral("TabSheetSummary"));
+    QGroupBox* group = MakeGroup("照査結果一覧");
+    summaryTable_ = new QTableWidget;
+    summaryTable_->setObjectName(QStringLiteral("SummaryGrid"));
+    summaryTable_->horizontalHeader()->hide();
+    summaryTable_->verticalHeader()->hide();
+    summaryTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    summaryTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    summaryTable_->setWordWrap(false);
+    auto* note = new QLabel(QStringLiteral("比率＝作用／抵抗（1.000以下でOK）　＊＝各ケースで比率が最大の照査　---＝計算できない値"));
+    note->setObjectName(QStringLiteral("SummaryNote"));
+    auto* column = Column(group, {summaryTable_, note});
+    column->setStretch(0, 1);
+    Column(summaryPage_, {group});
+    pages_->addTab(summaryPage_, QStringLiteral("照査結果一覧"));
+}
+
+void ResultsWindow::ShowSummary(const std::vector<SummaryRow>& summary) {
+    const StringGridContent grid = SummaryGrid(summary);
+    QTableWidget& view = *summaryTable_;
+    view.clear();
+    view.setColumnCount(grid.ColCount);
+    view.setRowCount(grid.RowCount);
+    QFont bold = view.font();
+    bold.setBold(true);
+    for (int col = 0; col < grid.ColCount; ++col) view.setColumnWidth(col, grid.ColWidth(col) + 20);
+    for (int row = 0; row < grid.RowCount; ++row) {
+        view.setRowHeight(row, grid.DefaultRowHeight + 4);
+        const bool governing = row > 0 && summary[static_cast<std::size_t>(row - 1)].Governing;
+        for (int col = 0; col < grid.ColCount; ++col) {
+            auto* item = new QTableWidgetItem(ToQString(grid.Cell(col, row)));
+            const bool figure = row > 0 && col >= 2 && col <= 5 && col != 4;
+            item->setTextAlignment(Qt::AlignVCenter | (figure ? Qt::AlignRight : Qt::AlignLeft));
+            if (row == 0) item->setBackground(kFixedCell);
+            if (governing) item->setFont(bold);
+            // The verdicts in the colours of the stability verdicts: OK blue, NO red.
+            if (row > 0 && col == 6)
+                item->setForeground(ToQColor(summary[static_cast<std::size_t>(row - 1)].Ok
+                                                 ? report_colours::clBlue
+                                                 : report_colours::clRed));
+            view.setItem(row, col, item);
+        }
+    }
+}
+
+void ResultsWindow::ShowPair(const ResultsStore& ordinary, const ResultsStore& seismic,
+                             const std::vector<SummaryRow>& summary) {
+    BuildPairWidgets();
+    pairOrdinary_ = &ordinary;
+    pairSeismic_ = &seismic;
+    ShowSummary(summary);
+    pages_->setTabVisible(pages_->indexOf(summaryPage_), true);
+    if (!caseBar_->isVisibleTo(this)) {
+        caseBar_->show();
+        setFixedSize(kClientWidth, kClientHeight + caseBar_->sizeHint().height() + layout()->spacing());
+    }
+    {
+        const QSignalBlocker quiet(caseSelector_);
+        caseSelector_->setCurrentIndex(0);
+    }
+    ShowCase(0);
+}
+
+void ResultsWindow::ShowCase(int index) {
+    if (pairOrdinary_ == nullptr || index < 0) return;
+    store_ = index == 1 ? *pairSeismic_ : *pairOrdinary_;
+    Refresh();
+}
+
+void ResultsWindow::ShowSingleRun() {
+    pairOrdinary_ = pairSeismic_ = nullptr;
+    if (caseBar_ == nullptr) return;
+    caseBar_->hide();
+    setFixedSize(kClientWidth, kClientHeight);
+    pages_->setTabVisible(pages_->indexOf(summaryPage_), false);
 }
 
 QListWidget* ResultsWindow::ListBox(std::string_view name) const {

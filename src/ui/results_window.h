@@ -8,9 +8,12 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/results_store.h"
+#include "run/case_summary.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -45,6 +48,20 @@ public:
     // Shows the whole store: every list, grid, chart and caption.
     void Refresh();
 
+    // After a pair run: the case selector "常時" / "地震時" beside the page tabs and the
+    // page "照査結果一覧" with the summary. Choosing a case shows that case's document
+    // (its store copied into the one the window shows; nothing is recomputed). The
+    // stores and rows must outlive the pair's showing; the ordinary case is shown first.
+    void ShowPair(const ResultsStore& ordinary, const ResultsStore& seismic,
+                  const std::vector<SummaryRow>& summary);
+    // After a single run: the selector and the summary page are hidden again, and the
+    // window is the single run's as it always was.
+    void ShowSingleRun();
+    bool ShowsPair() const { return pairOrdinary_ != nullptr; }
+    // The case the selector shows (0 常時, 1 地震時); null before the first pair run.
+    QComboBox* CaseSelector() const { return caseSelector_; }
+    QTableWidget* SummaryTable() const { return summaryTable_; }
+
     QListWidget* ListBox(std::string_view name) const;
     QTableWidget* Grid(std::string_view name) const;
     ChartWidget* ChartView(std::string_view name) const;
@@ -64,6 +81,9 @@ private:
     void ShowCaptions();
     // The track bar's size on Chart2's dimension marks, then the chart redrawn.
     void ApplyMarkFontSize();
+    void BuildPairWidgets();
+    void ShowCase(int index);
+    void ShowSummary(const std::vector<SummaryRow>& summary);
 
     ResultsStore& store_;
     const QWidget* anchor_ = nullptr;
@@ -74,6 +94,14 @@ private:
     std::map<std::string, ChartWidget*, std::less<>> charts_;
     std::map<std::string, QGroupBox*, std::less<>> verdictGroups_;
     std::map<std::string, QLabel*, std::less<>> labels_;
+
+    // The pair's widgets, made at the first pair run so that single runs never see them.
+    QWidget* caseBar_ = nullptr;
+    QComboBox* caseSelector_ = nullptr;
+    QWidget* summaryPage_ = nullptr;
+    QTableWidget* summaryTable_ = nullptr;
+    const ResultsStore* pairOrdinary_ = nullptr;
+    const ResultsStore* pairSeismic_ = nullptr;
 };
 
 }  // namespace stelvar::ui
