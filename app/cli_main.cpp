@@ -18,6 +18,7 @@
 
 #include "documents/design_file.h"
 #include "documents/figure_export.h"
+#include "documents/file_io.h"
 #include "documents/pair_export.h"
 #include "documents/text_export.h"
 #include "forms/coefficient_tool.h"
@@ -249,6 +250,12 @@ int RunPairInput(const std::optional<std::string>& file, const std::string& labe
             if (!targets.Text.empty()) {
                 MakeFolder(fs::path(targets.Text).parent_path());
                 WritePairTextExport(outcome.Summary, ordinaryDocument, seismicDocument, fs::path(targets.Text));
+            }
+            if (!targets.Pdf.empty()) {
+                MakeFolder(fs::path(targets.Pdf).parent_path());
+                WriteFileReplacing(fs::path(targets.Pdf),
+                                   PairPdfExportBytes(outcome.Summary, ordinary, ordinaryDocument.Conditions, seismic,
+                                                      seismicDocument.Conditions, title));
             }
         } else {
             outcome = RunPair(inputs);

@@ -34,6 +34,7 @@
 #include "ui/design_conditions_window.h"
 #include "ui/ground_diagram_window.h"
 #include "ui/keypad_window.h"
+#include "documents/pair_export.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_translations.h"
@@ -352,6 +353,9 @@ int main(int argc, char** argv) {
             shots.Save(results, QStringLiteral("41_pair_stability_%1").arg(c),
                        QStringLiteral("pair run: Ⅲ-1．安定計算, %1").arg(c == 0 ? "常時" : "地震時"));
         }
+        if (window.Pair() != nullptr)
+            shots.Save(stelvar::ui::RenderReportPage(stelvar::PairSummaryPage(window.Pair()->Summary)),
+                       QStringLiteral("42_pair_printed_summary"), QStringLiteral("pair run: printed summary page"));
     } else {
         std::fprintf(stderr, "stelvar-screenshots: the pair run did not show its summary\n");
     }

@@ -37,4 +37,38 @@ bool ExportPairText(const PairDocuments& pair, Dialogs& dialogs, const std::file
     return true;
 }
 
+PrintedPage PairSummaryPage(const std::vector<SummaryRow>& summary) {
+    PrintedPage page;
+    page.Number = 0;
+    page.FormName = "TFormSummary";
+    page.Title = std::string(kSummaryTitle);
+    PrintedTextBlock block;
+    block.Source = "Summary";
+    block.Left = 100;
+    block.Top = 100;
+    ListBoxContent lines;
+    // The heading is the page's title already.
+    const std::vector<std::string> text = SummaryTextLines(summary);
+    for (std::size_t i = 1; i < text.size(); ++i) lines.Add(text[i]);
+    lines.Add("");
+    lines.Add("  以下、常時、地震時の順に各ケースの計算書を示す。");
+    CopyListToText(lines, block);
+    // A line longer than the frame allows is set narrower, as on every page.
+    const double room = kFrameRight - 10 - block.Left;
+    const double width = TextBlockWidth(block);
+    if (width > room) block.Condense = room / width;
+    page.Texts.push_back(std::move(block));
+    return page;
+}
+
+std::vector<PrintedPage> PairPrintedPages(const PairDocuments& pair, const std::vector<int>& numbers,
+                                          const SlabMenu& slabs) {
+    std::vector<PrintedPage> pages;
+    pages.reserve(1 + 2 * numbers.size());
+    pages.push_back(PairSummaryPage(pair.Summary));
+    for (const ResultsStore* store : {&pair.Ordinary, &pair.Seismic})
+        for (int n : numbers) pages.push_back(FilledReportPage(n, *store, slabs));
+    return pages;
+}
+
 }  // namespace stelvar

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/printed_report.h"
 #include "documents/text_export.h"
 #include "forms/dialogs.h"
 #include "report/pair_report.h"
@@ -33,5 +34,15 @@ void WritePairTextExport(const std::vector<SummaryRow>& summary, const CaseDocum
 // writes the pair's file and shows the single document's closing message. Returns false
 // when the answer was No (nothing written).
 bool ExportPairText(const PairDocuments& pair, Dialogs& dialogs, const std::filesystem::path& target);
+
+// The printed summary page "照査結果一覧": the title band, the summary lines as one text
+// block in the page font (fixed pitch, so the columns stay aligned), no page label.
+PrintedPage PairSummaryPage(const std::vector<SummaryRow>& summary);
+
+// The printed report of a pair: the summary page, then the print-all pages `numbers` of
+// the ordinary case, then the same pages of the seismic case, each filled from its own
+// store. Each report keeps its own page labels, so the numbers restart with each case.
+std::vector<PrintedPage> PairPrintedPages(const PairDocuments& pair, const std::vector<int>& numbers,
+                                          const SlabMenu& slabs);
 
 }  // namespace stelvar

@@ -426,4 +426,55 @@ PdfExportOutcome ExportPdf(const ResultsStore& store, const ControlSource& condi
     return PdfExportOutcome::Written;
 }
 
+std::string PairPdfExportBytes(const std::vector<SummaryRow>& summary, const ResultsStore& ordinary,
+                               const PdfExportConditions& ordinaryConditions, const ResultsStore& seismic,
+                               const PdfExportConditions& seismicConditions, std::string_view projectTitle,
+                               std::string_view creationDate) {
+    TPDFMemoryStream stream;
+    TPDFMaker maker;
+    maker.Title = std::string(projectTitle);
+    maker.Subject = std::string(kPdfSubject);
+    maker.Creator = std::string(kPdfCreator);
+    maker.Author = std::string(kPdfAuthor);
+    maker.CreationDate = std::string(creationDate);
+    maker.BeginDoc(&stream);
+
+    // The summary page: frame and title band as every page has them, the note, the table.
+    ReportPages pages(maker);
+    pages.StartFirstPage();
+    pages.Frame();
+    pages.Title(kSummaryTitle);
+    ListBoxContent note;
+    note.Add("比率＝作用／抵抗（照査値と許容値の比、1.000以下でOK）");
+    note.Add("＊＝各ケースで比率が最大の照査、---＝計算できない値");
+    note.Add("以下、常時、地震時の順に各ケースの計算書を示す。");
+    PdfTextBlock(pages.Canvas(), note, 20, 40, 10);
+    PdfTable(pages.Canvas(), SummaryGrid(summary), "表:照査結果一覧", 20, 110, 10);
+
+    maker.NewPage();
+    DrawReport(maker, ordinary, ordinaryConditions);
+    maker.NewPage();
+    DrawReport(maker, seismic, seismicConditions);
+    maker.EndDoc(false);
+    return stream.Bytes();
+}
+
+void WritePairPdfExport(const PairDocuments& pair, std::string_view projectTitle,
+                        const std::filesystem::path& target) {
+    const PdfExportConditions o = ReadTextExportConditions(pair.Inputs.Ordinary.Conditions.Controls());
+    const PdfExportConditions s = ReadTextExportConditions(pair.Inputs.Seismic.Conditions.Controls());
+    WriteFileReplacing(target, PairPdfExportBytes(pair.Summary, pair.Ordinary, o, pair.Seismic, s, projectTitle));
+}
+
+PdfExportOutcome ExportPairPdf(const PairDocuments& pair, std::string_view projectTitle, Dialogs& dialogs,
+                               const std::filesystem::path& target) {
+    if (!dialogs.Confirm("計算結果をPDF出力しますか。\r\r出力ファイル名は\r　擁壁計算結果.pdf\rです。"))
+        return PdfExportOutcome::Declined;
+    WritePairPdfExport(pair, projectTitle, target);
+    dialogs.Info("擁壁計算結果.pdfを作成しました");
+    if (dialogs.Confirm("[ 擁壁計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)"))
+        return PdfExportOutcome::ShowRequested;
+    return PdfExportOutcome::Written;
+}
+
 }  // namespace stelvar

@@ -17,6 +17,7 @@
 #include "engine/control_source.h"
 #include "forms/dialogs.h"
 #include "pdf/pdf_writer.h"
+#include "report/pair_report.h"
 #include "report/results_store.h"
 
 namespace stelvar {
@@ -94,5 +95,29 @@ PdfExportOutcome ExportPdf(const ResultsStore& store, const ControlSource& condi
                            std::string_view projectTitle, Dialogs& dialogs,
                            const std::filesystem::path& target = std::filesystem::path(
                                std::u8string_view(u8"擁壁計算結果.pdf")));
+
+// ---------------------------------------------------------------------------------------
+// Both design cases in one file
+
+// The PDF of a pair run: the page "照査結果一覧" (the summary table with its note, in the
+// page frame, without a page number), then the ordinary report and the seismic report,
+// each page for page as its single export draws it. Each report keeps its own numbers:
+// its contents page has none and its pages count from "Page: 1", so the numbers restart
+// with each case, as the contents page of each report lists them.
+std::string PairPdfExportBytes(const std::vector<SummaryRow>& summary, const ResultsStore& ordinary,
+                               const PdfExportConditions& ordinaryConditions, const ResultsStore& seismic,
+                               const PdfExportConditions& seismicConditions, std::string_view projectTitle,
+                               std::string_view creationDate = {});
+
+// Writes the pair's PDF, replacing `target` only once it is complete; errors as for
+// WritePdfExport.
+void WritePairPdfExport(const PairDocuments& pair, std::string_view projectTitle,
+                        const std::filesystem::path& target);
+
+// "3.PDF出力..." after a pair run: the single export's questions and messages, writing
+// the pair's file.
+PdfExportOutcome ExportPairPdf(const PairDocuments& pair, std::string_view projectTitle, Dialogs& dialogs,
+                               const std::filesystem::path& target = std::filesystem::path(
+                                   std::u8string_view(u8"擁壁計算結果.pdf")));
 
 }  // namespace stelvar

@@ -70,7 +70,7 @@ std::vector<std::string> SummaryTextLines(const std::vector<SummaryRow>& rows) {
 
     std::vector<std::string> out;
     out.emplace_back(kSummaryTitle);
-    out.emplace_back("  比率＝照査値と許容値から求めた 作用／抵抗（1.000以下でOK）");
+    out.emplace_back("  比率＝作用／抵抗（照査値と許容値の比、1.000以下でOK）");
     out.emplace_back("  ＊＝各ケースで比率が最大の照査、---＝計算できない値");
     out.emplace_back("");
     std::array<std::string, 8> titles;

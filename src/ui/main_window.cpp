@@ -507,8 +507,9 @@ void MainWindow::ExportFiguresCommand() {
 
 void MainWindow::ExportPdfCommand() {
     const std::filesystem::path target = InWorkingDirectory(kPdfExportFileName);
-    if (ExportPdf(results_, conditions_.Controls(), projectTitle_, *dialogs_, target) ==
-            PdfExportOutcome::ShowRequested &&
+    const PdfExportOutcome outcome = pair_ ? ExportPairPdf(*pair_, projectTitle_, *dialogs_, target)
+                                           : ExportPdf(results_, conditions_.Controls(), projectTitle_, *dialogs_, target);
+    if (outcome == PdfExportOutcome::ShowRequested &&
         openDocument_ && !openDocument_(target))
         dialogs_->Message(NoViewerMessage(target));
 }
@@ -557,7 +558,13 @@ void MainWindow::PrinterSetup() {
     dialog.exec();
 }
 
-void MainWindow::PrintReport() { report_->PrintAll(conditions_.Controls(), *dialogs_); }
+void MainWindow::PrintReport() {
+    if (pair_) {
+        report_->PrintPair(*pair_, pair_->Inputs.Seismic.Conditions.Controls(), *dialogs_);
+        return;
+    }
+    report_->PrintAll(conditions_.Controls(), *dialogs_);
+}
 
 void MainWindow::PreviewReportPage(std::string_view menuItem) { report_->PreviewMenuItem(menuItem); }
 

@@ -337,4 +337,28 @@ std::vector<int> ReportPrinter::PrintAll(const ControlSource& conditions, Dialog
     return *numbers;
 }
 
+std::size_t ReportPrinter::PrintPair(const PairDocuments& pair, const ControlSource& conditions,
+                                     Dialogs& dialogs) {
+    ReadSlabMenuConditions(conditions);
+    if (auto* desktop = dynamic_cast<QtDialogs*>(&dialogs))
+        desktop->PlaceNextAt(QPoint(kPrintAllQuestionLeft, kPrintAllQuestionTop));
+    const std::optional<std::vector<int>> numbers = AskPrintAll(conditions, dialogs);
+    if (!numbers) return 0;
+
+    HideWindows();
+    std::size_t printed = 0;
+    try {
+        const std::vector<PrintedPage> pages = PairPrintedPages(pair, *numbers, slabs_);
+        PrepareReportPrinter(printer_);
+        PrintReportPages(printer_, pages);
+        printed = pages.size();
+    } catch (...) {
+        ShowWindowsAgain();
+        throw;
+    }
+    dialogs.Info(kPrintAllClosing);
+    ShowWindowsAgain();
+    return printed;
+}
+
 }  // namespace stelvar::ui

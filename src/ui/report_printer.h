@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/pair_export.h"
 #include "documents/printed_report.h"
 #include "engine/control_source.h"
 #include "forms/dialogs.h"
@@ -89,6 +90,11 @@ public:
     // A box without a number throws ConversionError and a printer failure PrintError;
     // nothing is printed then, and windows hidden for the job are shown again.
     std::vector<int> PrintAll(const ControlSource& conditions, Dialogs& dialogs);
+
+    // "1.計算書印刷" after a pair run: the same question, closing message and windows as
+    // PrintAll, printing the summary page and then both cases' print-all pages
+    // (PairPrintedPages) as one job. Returns the number of sheets printed, 0 on No.
+    std::size_t PrintPair(const PairDocuments& pair, const ControlSource& conditions, Dialogs& dialogs);
 
 private:
     void HideWindows();

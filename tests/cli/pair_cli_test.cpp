@@ -184,6 +184,15 @@ TEST(CliPair, TheTextDocumentHoldsBothSingleDocumentsUnchanged) {
     ASSERT_NE(second, std::string::npos);
     EXPECT_EQ(second + s.size(), bytes.size());
     EXPECT_EQ(bytes.find("Vantorel Ver3.0"), first);
+
+    // The PDF: the summary page, then both reports of the wall with its key (thirteen
+    // pages each), the page numbers restarting with each case.
+    const Result pdf = RunCli("--case both --pdf " + (dir / "pair.pdf").string() + " " + wall, dir);
+    ASSERT_EQ(pdf.Status, 0) << pdf.Err;
+    const std::string document = Contents(dir / "pair.pdf");
+    EXPECT_NE(document.find("/Count 27\r\n"), std::string::npos);
+    EXPECT_NE(document.find("(Page: 12) Tj"), document.rfind("(Page: 12) Tj"));
+    EXPECT_EQ(document.find("(Page: 13) Tj"), std::string::npos);
 }
 
 TEST(CliPair, RefusalsNameTheirCase) {

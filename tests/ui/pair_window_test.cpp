@@ -15,15 +15,18 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QPrinter>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "../documents/temp_dir.h"
 #include "documents/pair_export.h"
+#include "pdf/pdf_export.h"
 #include "documents/text_export.h"
 #include "report/report_colours.h"
 #include "run/pair_run.h"
@@ -200,6 +203,40 @@ TEST_F(PairWindowTest, SelectorSwitchesTheWholeDocumentWithoutRecomputing) {
     EXPECT_FALSE(SummaryTabShown());
     EXPECT_TRUE(Results().isVisible());
     EXPECT_EQ(Results().size(), singleSize);
+}
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+int PdfPages(const std::string& pdf) {
+    const std::regex page("/Type\\s*/Page[^s]");
+    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+}
+
+// After a pair the PDF export and the printed report carry the summary and both reports.
+TEST_F(PairWindowTest, PdfAndPrintCarryBothCases) {
+    ChooseSeismicCase();
+    Answer({true});
+    ASSERT_EQ(window_->RunPairWithQuestion(), RunStatus::Completed);
+
+    Answer({true, false});
+    window_->findChild<QAction*>(QStringLiteral("N34"))->trigger();
+    const std::string pdf = ReadAll(dir_.Path() / fs::path(std::string(kPdfExportFileName)));
+    // The summary page, then the twelve pages of each report of the default wall.
+    EXPECT_NE(pdf.find("/Count 25\r\n"), std::string::npos);
+    EXPECT_EQ(Texts(Kind::Info), std::vector<std::string>{"擁壁計算結果.pdfを作成しました"});
+
+    const fs::path printed = dir_.Path() / "printed.pdf";
+    window_->Printer().setOutputFormat(QPrinter::PdfFormat);
+    window_->Printer().setOutputFileName(ToQString(printed.string()));
+    Answer({true});
+    window_->findChild<QAction*>(QStringLiteral("N17"))->trigger();
+    ASSERT_TRUE(Texts(Kind::Message).empty()) << Texts(Kind::Message).front();
+    EXPECT_EQ(Texts(Kind::Confirm).front(), kPrintAllQuestion);
+    // Print-all of the default wall is twelve sheets per case.
+    EXPECT_EQ(PdfPages(ReadAll(printed)), 1 + 2 * 12);
 }
 
 // A pair whose run fails (no stem height) names the case and shows nothing of it.
