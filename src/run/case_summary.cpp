@@ -8,12 +8,14 @@ namespace {
 
 // A limit that the figure must not exceed (demand ≤ limit): the ratio demand/limit. With
 // a positive limit the quotient of two doubles is ≤ 1 exactly when demand ≤ limit, the
-// rounding of the division being monotonic and limit/limit being 1. A zero limit leaves
-// only a zero demand within it.
+// rounding of the division being monotonic and limit/limit being 1. A limit of zero or
+// below leaves only a demand of zero or below within it.
 std::optional<double> DemandOverLimit(double demand, double limit) {
     if (!std::isfinite(demand) || !std::isfinite(limit)) return std::nullopt;
+    // No demand at all (a mean reaction that lifts off, say) uses none of the capacity,
+    // as long as the check holds it within the limit.
+    if (demand <= 0.0 && demand <= limit) return 0.0;
     if (limit > 0.0) return demand / limit;
-    if (limit == 0.0 && demand <= 0.0) return 0.0;
     return std::nullopt;
 }
 
@@ -31,9 +33,10 @@ std::optional<double> Strict(std::optional<double> ratio) {
     return ratio;
 }
 
+// A figure to show: none when it is not finite; a negative zero shown as zero.
 std::optional<double> Finite(double x) {
     if (!std::isfinite(x)) return std::nullopt;
-    return x;
+    return x + 0.0;
 }
 
 // The edge stress of a stem section against its limit: compression against σca, tension

@@ -249,6 +249,18 @@ TEST(CaseSummary, ALimitReachedExactly) {
     const SummaryRow& fixed = *Find(rows, SummaryCheck::StemFixed);
     EXPECT_TRUE(fixed.Ok);
     EXPECT_EQ(*fixed.Ratio, 1.0);
+
+    // A mean reaction that lifts off asks nothing of the capacity, even of a capacity that
+    // came out negative: ratio 0 where the check holds it, none where it does not.
+    for (const auto& [allowable, ok] : {std::pair{72.0, true}, std::pair{-1.0, true}, std::pair{-3.0, false}}) {
+        RunOutcome lifted = RunWall({});
+        lifted.Checks.MeanReaction = -2.0;
+        lifted.Checks.AllowableBearing = allowable;
+        lifted.Checks.Bearing = ok;
+        const SummaryRow bearing = *Find(SummariseCase(lifted, DesignCase::Ordinary), SummaryCheck::Bearing);
+        ASSERT_EQ(bearing.Ok, ok);
+        EXPECT_EQ(bearing.Ratio, ok ? std::optional<double>(0.0) : std::nullopt) << allowable;
+    }
 }
 
 }  // namespace
