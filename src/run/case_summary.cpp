@@ -6,31 +6,39 @@
 namespace stelvar {
 namespace {
 
-// A limit that the figure must not exceed (demand ≤ limit): the ratio demand/limit. With
-// a positive limit the quotient of two doubles is ≤ 1 exactly when demand ≤ limit, the
-// rounding of the division being monotonic and limit/limit being 1. A limit of zero or
-// below leaves only a demand of zero or below within it.
-std::optional<double> DemandOverLimit(double demand, double limit) {
+// Whether a limit is kept strictly (|e| < B/6, d > B/2) or may be reached (σ ≤ σca).
+enum class Limit { MayBeReached, Strict };
+
+// On a strict limit the figure exactly on it does not satisfy the check: a ratio of
+// exactly 1 is taken as the next number above 1.
+double Marked(double ratio, Limit kind) {
+    return kind == Limit::Strict && ratio == 1.0 ? std::nextafter(1.0, 2.0) : ratio;
+}
+
+// A limit that the figure must not exceed (demand ≤ limit, or < when strict): the ratio
+// demand/limit. With a positive limit the quotient of two doubles is ≤ 1 exactly when
+// demand ≤ limit, the rounding of the division being monotonic and limit/limit being 1.
+// No demand at all (a figure of zero or below that the check holds within the limit, a
+// mean reaction that lifts off, say) uses none of the capacity: 0. Any other figure
+// against a limit of zero or below has no ratio.
+std::optional<double> DemandOverLimit(double demand, double limit, Limit kind = Limit::MayBeReached) {
     if (!std::isfinite(demand) || !std::isfinite(limit)) return std::nullopt;
-    // No demand at all (a mean reaction that lifts off, say) uses none of the capacity,
-    // as long as the check holds it within the limit.
-    if (demand <= 0.0 && demand <= limit) return 0.0;
-    if (limit > 0.0) return demand / limit;
+    const bool within = kind == Limit::Strict ? demand < limit : demand <= limit;
+    if (demand <= 0.0 && within) return 0.0;
+    if (limit > 0.0) return Marked(demand / limit, kind);
     return std::nullopt;
 }
 
-// A figure that must reach a required value (provided ≥ required): the ratio
-// required/provided, computable for a positive provided figure.
-std::optional<double> RequiredOverProvided(double required, double provided) {
-    if (!std::isfinite(required) || !std::isfinite(provided) || provided <= 0.0) return std::nullopt;
-    return required / provided;
-}
-
-// A limit that must be kept strictly (|e| < B/6, d > B/2): on the limit itself the check
-// is not satisfied, so a ratio of exactly 1 is taken as the next number above 1.
-std::optional<double> Strict(std::optional<double> ratio) {
-    if (ratio && *ratio == 1.0) return std::nextafter(1.0, 2.0);
-    return ratio;
+// A figure that must reach a required value (provided ≥ required, or > when strict): the
+// ratio required/provided, for a positive provided figure. Nothing required (a required
+// value of zero or below that the figure reaches) is the ratio 0.
+std::optional<double> RequiredOverProvided(double required, double provided,
+                                           Limit kind = Limit::MayBeReached) {
+    if (!std::isfinite(required) || !std::isfinite(provided)) return std::nullopt;
+    const bool reached = kind == Limit::Strict ? provided > required : provided >= required;
+    if (required <= 0.0) return reached ? std::optional<double>(0.0) : std::nullopt;
+    if (provided <= 0.0) return std::nullopt;
+    return Marked(required / provided, kind);
 }
 
 // A figure to show: none when it is not finite; a negative zero shown as zero.
@@ -106,14 +114,13 @@ SummaryRow OverturningRow(const RunOutcome& o, DesignCase c) {
         const double limit = seismic ? B / 3 : B / 6;
         r.Value = Finite(std::abs(a.E));
         r.Limit = Finite(limit);
-        r.Ratio = Strict(DemandOverLimit(std::abs(a.E), limit));
+        r.Ratio = DemandOverLimit(std::abs(a.E), limit, Limit::Strict);
     } else {
         // d > B/2 (ordinary) or d ≥ B/3 (seismic).
         const double limit = seismic ? B / 3 : B / 2;
         r.Value = Finite(a.D);
         r.Limit = Finite(limit);
-        r.Ratio = RequiredOverProvided(limit, a.D);
-        if (!seismic) r.Ratio = Strict(r.Ratio);
+        r.Ratio = RequiredOverProvided(limit, a.D, seismic ? Limit::MayBeReached : Limit::Strict);
     }
     return r;
 }

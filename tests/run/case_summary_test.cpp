@@ -250,6 +250,18 @@ TEST(CaseSummary, ALimitReachedExactly) {
     EXPECT_TRUE(fixed.Ok);
     EXPECT_EQ(*fixed.Ratio, 1.0);
 
+    // A leaning wall on a base of no width: nothing is required of d, in the seismic case
+    // reached (d ≥ B/3), in the ordinary case not (d > B/2 is strict).
+    for (const char* designCase : {"0", "1"}) {
+        RunOutcome narrow = RunWall({{"PageControl2", "1"}, {"RadioGroup5", designCase}});
+        narrow.Object.PointX[9] = 0.0;
+        narrow.Object.D = 0.0;
+        narrow.Checks = ComputeVerdicts(narrow.Object);
+        const SummaryRow over = *Find(SummariseCase(narrow, DesignCase::Ordinary), SummaryCheck::Overturning);
+        EXPECT_EQ(over.Ok, narrow.Object.LoadCase == 1);
+        EXPECT_EQ(over.Ratio, over.Ok ? std::optional<double>(0.0) : std::nullopt) << designCase;
+    }
+
     // A mean reaction that lifts off asks nothing of the capacity, even of a capacity that
     // came out negative: ratio 0 where the check holds it, none where it does not.
     for (const auto& [allowable, ok] : {std::pair{72.0, true}, std::pair{-1.0, true}, std::pair{-3.0, false}}) {
