@@ -257,9 +257,9 @@ TEST(CaseSummary, ALimitReachedExactly) {
         narrow.Object.PointX[9] = 0.0;
         narrow.Object.D = 0.0;
         narrow.Checks = ComputeVerdicts(narrow.Object);
-        const SummaryRow over = *Find(SummariseCase(narrow, DesignCase::Ordinary), SummaryCheck::Overturning);
-        EXPECT_EQ(over.Ok, narrow.Object.LoadCase == 1);
-        EXPECT_EQ(over.Ratio, over.Ok ? std::optional<double>(0.0) : std::nullopt) << designCase;
+        const SummaryRow d = *Find(SummariseCase(narrow, DesignCase::Ordinary), SummaryCheck::Overturning);
+        EXPECT_EQ(d.Ok, narrow.Object.LoadCase == 1);
+        EXPECT_EQ(d.Ratio, d.Ok ? std::optional<double>(0.0) : std::nullopt) << designCase;
     }
 
     // A mean reaction that lifts off asks nothing of the capacity, even of a capacity that
