@@ -16,12 +16,18 @@
 namespace stelvar {
 namespace {
 
-// The content streams of a file, in the order of the file.
+// The content streams of a file, in the order of the file (found by hand: a regular
+// expression over a whole stream recurses once per byte).
 std::vector<std::string> Streams(const std::string& pdf) {
     std::vector<std::string> out;
-    const std::regex stream("stream\r\n([\\s\\S]*?)endstream");
-    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), stream); it != std::sregex_iterator(); ++it)
-        out.push_back((*it)[1]);
+    const std::string open = "stream\r\n", close = "endstream";
+    for (std::size_t at = pdf.find(open); at != std::string::npos; at = pdf.find(open, at)) {
+        const std::size_t begin = at + open.size();
+        const std::size_t end = pdf.find(close, begin);
+        if (end == std::string::npos) break;
+        out.push_back(pdf.substr(begin, end - begin));
+        at = end + close.size();
+    }
     return out;
 }
 
