@@ -16,6 +16,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "delivery/delivery_pdf.h"
 #include "documents/design_file.h"
 #include "documents/figure_export.h"
 #include "documents/file_io.h"
@@ -218,6 +219,7 @@ int PrintCoefficientTables(const std::vector<Assignment>& assignments) {
 struct DocumentTargets {
     std::string Text;
     std::string Pdf;
+    std::string ReportPdf;
 };
 
 // `--case both`: the ordinary case from a copy of the conditions switched to 常時, then
@@ -236,7 +238,7 @@ int RunPairInput(const std::optional<std::string>& file, const std::string& labe
 
     PairOutcome outcome;
     try {
-        if (!targets.Text.empty() || !targets.Pdf.empty()) {
+        if (!targets.Text.empty() || !targets.Pdf.empty() || !targets.ReportPdf.empty()) {
             ResultsStore ordinary;
             ResultsStore seismic;
             SetUpResultsWindow(ordinary, 0);
@@ -256,6 +258,14 @@ int RunPairInput(const std::optional<std::string>& file, const std::string& labe
                 WriteFileReplacing(fs::path(targets.Pdf),
                                    PairPdfExportBytes(outcome.Summary, ordinary, ordinaryDocument.Conditions, seismic,
                                                       seismicDocument.Conditions, title));
+            }
+            if (!targets.ReportPdf.empty()) {
+                // The print-all pages as the seismic conditions give them, as 計算書印刷 prints the pair.
+                const PrintAllSelection pages = PrintAllSelectionOf(inputs.Seismic.Conditions.Controls());
+                PairDocuments pair{inputs, std::move(ordinary), std::move(seismic), outcome.Summary};
+                MakeFolder(fs::path(targets.ReportPdf).parent_path());
+                WriteDeliveryPdf(PairDeliveryDocument(pair, pages.Pages, pages.Slabs, title),
+                                 fs::path(targets.ReportPdf));
             }
         } else {
             outcome = RunPair(inputs);
@@ -297,6 +307,11 @@ int main(int argc, char** argv) {
     CLI::Option* pdf = app.add_option("--pdf", pdfPath,
                                       "write the calculation document as PDF (default 擁壁計算結果.pdf)")
                            ->expected(0, 1);
+    std::string reportPdfPath;
+    CLI::Option* reportPdf =
+        app.add_option("--report-pdf", reportPdfPath,
+                       "write the printed report as PDF for electronic delivery (default 擁壁計算書.pdf)")
+            ->expected(0, 1);
     std::string wmfDir;
     app.add_option("--wmf", wmfDir, "write the figures as Windows metafiles into DIR");
     std::string designCase;
@@ -360,7 +375,9 @@ int main(int argc, char** argv) {
     const bool writePdf = pdf->count() > 0;
     if (writePdf && pdfPath.empty()) pdfPath = "擁壁計算結果.pdf";
     const bool writeFigures = !wmfDir.empty();
-    const bool writeDocuments = writeText || writePdf || writeFigures;
+    const bool writeReport = reportPdf->count() > 0;
+    if (writeReport && reportPdfPath.empty()) reportPdfPath = std::string(kDeliveryPdfFileName);
+    const bool writeDocuments = writeText || writePdf || writeFigures || writeReport;
 
     std::vector<Assignment> assignments;
     for (const std::string& s : sets) {
@@ -402,7 +419,9 @@ int main(int argc, char** argv) {
             }
             if (designCase == "both") {
                 status |= RunPairInput(file, label, conditions, stresses,
-                                       {writeText ? txtPath : std::string(), writePdf ? pdfPath : std::string()}, json);
+                                       {writeText ? txtPath : std::string(), writePdf ? pdfPath : std::string(),
+                                        writeReport ? reportPdfPath : std::string()},
+                                       json);
                 continue;
             }
             // One case chosen: as if its button were clicked, the stresses following.
@@ -435,6 +454,12 @@ int main(int argc, char** argv) {
                 if (writePdf) {
                     MakeFolder(fs::path(pdfPath).parent_path());
                     WritePdfExport(store, conditions.Controls(), title, fs::path(pdfPath));
+                }
+                if (writeReport) {
+                    const PrintAllSelection pages = PrintAllSelectionOf(conditions.Controls());
+                    MakeFolder(fs::path(reportPdfPath).parent_path());
+                    WriteDeliveryPdf(SingleDeliveryDocument(store, pages.Pages, pages.Slabs, title),
+                                     fs::path(reportPdfPath));
                 }
                 if (writeFigures) {
                     MakeFolder(fs::path(wmfDir));

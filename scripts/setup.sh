@@ -9,6 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   qpdf poppler-utils poppler-data libwmf-bin fonts-urw-base35
   qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth openbox libx11-dev
+  libcairo2-dev libpango1.0-dev
 )
 
 missing=()
