@@ -1,5 +1,6 @@
 #include "documents/design_file.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "documents/file_io.h"
@@ -132,6 +133,10 @@ public:
         if (position_ < bytes_.size() && bytes_[position_++] == '\r' &&
             position_ < bytes_.size() && bytes_[position_] == '\n')
             ++position_;
+        // Most lines are numbers, colours and TRUE/FALSE: code page 932 keeps the bytes
+        // below 0x80 as they are in UTF-8, so such a line needs no converter.
+        if (std::all_of(raw.begin(), raw.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
+            return std::string(raw);
         try {
             return Cp932ToUtf8(raw);
         } catch (const EncodingError& e) {
@@ -181,24 +186,33 @@ std::string DesignConditionsFileBytes(const ControlStore& conditions) {
 
 namespace {
 
-// What the file said for one control, kept so that it can be said again.
+// What the file said for one control, kept so that it can be said again: the lines, and
+// read once from them the colour and switch states they set. State is the control in the
+// window's store; the store holds its controls in place, so the reference stays good
+// while the file is applied.
 struct AppliedLines {
     const FileEntry* Entry;
+    const ControlState* State;
     std::vector<std::string> Lines;
+    Colour LineColour = clWindow;
+    bool LineSwitch = false;
 };
 
-// Whether the window still shows what these lines put into it.
-bool StillShows(const ControlStore& c, const AppliedLines& applied) {
-    const std::string_view name = applied.Entry->Control;
-    const std::vector<std::string>& l = applied.Lines;
+// Whether the window still shows what these lines put into it. Every selection and check
+// box the file sets asks this of every control read before it, so it reads the control's
+// state directly instead of looking the name up again. The lines went in through the
+// setters, so the control is of the kind they take (the text setter takes only edit and
+// combo boxes, the check setter only check boxes).
+bool StillShows(const AppliedLines& applied) {
+    const ControlState& s = *applied.State;
     switch (applied.Entry->Lines) {
     case EditTriple:
-        return c.Text(name) == l[0] && c.Background(name) == TextToColour(l[1]) &&
-               c.Enabled(name) == (l[2] == kTrue);
+        return s.Text == applied.Lines[0] && s.Background == applied.LineColour &&
+               s.Enabled == applied.LineSwitch;
     case CheckPair:
-        return c.Checked(name) == (l[0] == kTrue) && c.FontColour(name) == TextToColour(l[1]);
+        return s.Checked == applied.LineSwitch && s.FontColour == applied.LineColour;
     case Text:
-        return c.Text(name) == l[0];
+        return s.Text == applied.Lines[0];
     case Index:
     case GridCells:
         break;
@@ -212,12 +226,12 @@ void Apply(const AppliedLines& applied, DesignConditionsForm& conditions) {
     switch (applied.Entry->Lines) {
     case EditTriple:
         conditions.SetText(name, l[0]);
-        conditions.SetBackground(name, TextToColour(l[1]));
-        conditions.SetEnabled(name, l[2] == kTrue);
+        conditions.SetBackground(name, applied.LineColour);
+        conditions.SetEnabled(name, applied.LineSwitch);
         break;
     case CheckPair:
-        conditions.SetChecked(name, l[0] == kTrue);
-        conditions.SetFontColour(name, TextToColour(l[1]));
+        conditions.SetChecked(name, applied.LineSwitch);
+        conditions.SetFontColour(name, applied.LineColour);
         break;
     case Text:
         conditions.SetText(name, l[0]);
@@ -236,6 +250,7 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
     conditions.SetIndex("PageControl3", 0);
     LineReader in(bytes);
     std::vector<AppliedLines> applied;
+    applied.reserve(std::size(kLayout));
     for (const FileEntry& entry : kLayout) {
         const std::string_view name = entry.Control;
         switch (entry.Lines) {
@@ -246,26 +261,30 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
                                          conditions.Controls().Index(name));
             break;
         case Text: {
-            AppliedLines a{&entry, {in.Next()}};
+            AppliedLines a{&entry, &conditions.Controls().State(name), {in.Next()}};
             conditions.SetText(name, a.Lines[0]);
             applied.push_back(std::move(a));
             break;
         }
         case EditTriple: {
-            AppliedLines a{&entry, {in.Next()}};
+            AppliedLines a{&entry, &conditions.Controls().State(name), {in.Next()}};
             conditions.SetText(name, a.Lines[0]);
             a.Lines.push_back(in.Next());
-            conditions.SetBackground(name, TextToColour(a.Lines[1]));
+            a.LineColour = TextToColour(a.Lines[1]);
+            conditions.SetBackground(name, a.LineColour);
             a.Lines.push_back(in.Next());
-            conditions.SetEnabled(name, a.Lines[2] == kTrue);
+            a.LineSwitch = a.Lines[2] == kTrue;
+            conditions.SetEnabled(name, a.LineSwitch);
             applied.push_back(std::move(a));
             break;
         }
         case CheckPair: {
-            AppliedLines a{&entry, {in.Next()}};
-            conditions.SetChecked(name, a.Lines[0] == kTrue);
+            AppliedLines a{&entry, &conditions.Controls().State(name), {in.Next()}};
+            a.LineSwitch = a.Lines[0] == kTrue;
+            conditions.SetChecked(name, a.LineSwitch);
             a.Lines.push_back(in.Next());
-            conditions.SetFontColour(name, TextToColour(a.Lines[1]));
+            a.LineColour = TextToColour(a.Lines[1]);
+            conditions.SetFontColour(name, a.LineColour);
             applied.push_back(std::move(a));
             break;
         }
@@ -284,7 +303,7 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
         // changed among the boxes already read is put back as the file says.
         if (entry.Lines == Index || entry.Lines == CheckPair)
             for (const AppliedLines& a : applied)
-                if (!StillShows(conditions.Controls(), a)) Apply(a, conditions);
+                if (!StillShows(a)) Apply(a, conditions);
     }
 
     // The allowable-stress window follows the loaded strength and stresses; the loaded

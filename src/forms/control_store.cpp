@@ -1,5 +1,7 @@
 #include "forms/control_store.h"
 
+#include <algorithm>
+
 namespace stelvar {
 namespace {
 
@@ -29,15 +31,51 @@ void CheckCell(std::string_view name, const ControlState& grid, int row, int col
 
 }  // namespace
 
+namespace {
+
+// FNV-1a: short control names spread well and cost a multiply per letter.
+std::size_t NameHash(std::string_view name) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (const char ch : name) {
+        h ^= static_cast<unsigned char>(ch);
+        h *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(h);
+}
+
+}  // namespace
+
+void ControlStore::Hash(std::size_t position) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = NameHash(controls_[position].first) & mask;
+    while (slots_[slot] != 0) slot = (slot + 1) & mask;
+    slots_[slot] = static_cast<std::uint32_t>(position + 1);
+}
+
+std::size_t ControlStore::Position(std::string_view name) const {
+    if (slots_.empty()) return std::string_view::npos;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t entry = slots_[slot];
+        if (entry == 0) return std::string_view::npos;
+        if (controls_[entry - 1].first == name) return entry - 1;
+    }
+}
+
 void ControlStore::Add(std::string name, ControlState state) {
-    if (byName_.count(name) != 0)
+    if (Contains(name))
         throw ControlError(name, "control '" + name + "' exists already");
-    byName_.emplace(name, controls_.size());
     controls_.emplace_back(std::move(name), std::move(state));
+    if (controls_.size() * 2 > slots_.size()) {
+        slots_.assign(std::max<std::size_t>(64, slots_.size() * 2), 0);
+        for (std::size_t position = 0; position < controls_.size(); ++position) Hash(position);
+    } else {
+        Hash(controls_.size() - 1);
+    }
 }
 
 bool ControlStore::Contains(std::string_view name) const {
-    return byName_.find(name) != byName_.end();
+    return Position(name) != std::string_view::npos;
 }
 
 const ControlState& ControlStore::State(std::string_view name) const { return Find(name); }
@@ -50,15 +88,15 @@ std::vector<std::string> ControlStore::Names() const {
 }
 
 ControlState& ControlStore::Find(std::string_view name) {
-    auto it = byName_.find(name);
-    if (it == byName_.end()) throw UnknownControlError(name);
-    return controls_[it->second].second;
+    const std::size_t position = Position(name);
+    if (position == std::string_view::npos) throw UnknownControlError(name);
+    return controls_[position].second;
 }
 
 const ControlState& ControlStore::Find(std::string_view name) const {
-    auto it = byName_.find(name);
-    if (it == byName_.end()) throw UnknownControlError(name);
-    return controls_[it->second].second;
+    const std::size_t position = Position(name);
+    if (position == std::string_view::npos) throw UnknownControlError(name);
+    return controls_[position].second;
 }
 
 std::string ControlStore::Text(std::string_view name) const {

@@ -6,7 +6,7 @@
 // restores it, and the Qt views mirror it.
 
 #include <cstddef>
-#include <map>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -115,9 +115,16 @@ public:
 private:
     ControlState& Find(std::string_view name);
     const ControlState& Find(std::string_view name) const;
+    // The position of the control in controls_, or npos.
+    std::size_t Position(std::string_view name) const;
+    void Hash(std::size_t position);
 
     std::vector<std::pair<std::string, ControlState>> controls_;
-    std::map<std::string, std::size_t, std::less<>> byName_;
+    // The engine asks for a few hundred controls by name per run and loading a file sets
+    // as many: names are looked up in an open-addressing table of positions + 1 (0: free
+    // slot), a power of two in size and at most half full, so that a lookup hashes the
+    // name once and compares it with one or two stored names.
+    std::vector<std::uint32_t> slots_;
 };
 
 }  // namespace stelvar

@@ -222,9 +222,15 @@ ControlStore DesignConditionsDefaults() {
     return s;
 }
 
-DesignConditionsForm::DesignConditionsForm() : FormModel(DesignConditionsDefaults()) {
+DesignConditionsForm::DesignConditionsForm(StartUp) : FormModel(DesignConditionsDefaults()) {
     Initialise();
 }
+
+DesignConditionsForm::DesignConditionsForm()
+    : DesignConditionsForm([]() -> const DesignConditionsForm& {
+          static const DesignConditionsForm initialised{StartUp{}};
+          return initialised;
+      }()) {}
 
 void DesignConditionsForm::Initialise() {
     ControlStore& s = MutableControls();

@@ -102,6 +102,11 @@ public:
     };
 
 private:
+    // Builds the controls and runs the start-up sequence; the public constructor copies
+    // one window built so, as a batch of runs starts a window per input.
+    struct StartUp {};
+    explicit DesignConditionsForm(StartUp);
+
     void React(std::string_view name);
     void ReactToCheck(std::string_view name);
     void SetBox(std::string_view name, bool enabled, std::string_view text);

@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "forms/colour.h"
 #include "forms/form_model.h"
@@ -83,6 +85,37 @@ TEST(ControlStore, UnknownNamesAndMissingPropertiesNameTheControl) {
     } catch (const UnknownControlError& e) {
         EXPECT_EQ(e.Name(), "Edit99");
     }
+}
+
+// Names are found through a hash table that grows as controls are added: every control
+// of a large store is found as itself, names that differ by a letter or by length are
+// not, and a copy answers alike while its changes stay its own.
+TEST(ControlStore, EveryNameIsFoundAfterTheTableGrows) {
+    ControlStore s;
+    const char* const stems[] = {"Edit", "ComboBox", "LabeledEdit", "RadioGroup", "E"};
+    std::vector<std::string> names;
+    for (const char* stem : stems)
+        for (int i = 0; i < 120; ++i) names.push_back(stem + std::to_string(i));
+    for (const std::string& name : names) {
+        ControlState edit;
+        edit.Text = name + "!";
+        s.Add(name, edit);
+    }
+    const ControlStore copy = s;
+    for (const std::string& name : names) {
+        ASSERT_TRUE(s.Contains(name)) << name;
+        EXPECT_EQ(s.Text(name), name + "!");
+        EXPECT_EQ(copy.Text(name), name + "!");
+    }
+    EXPECT_EQ(s.Names(), names);
+    for (const std::string_view absent : {"Edit120", "Edit", "edit1", "Edit1 ", "", "E120", "LabeledEdit-1"}) {
+        EXPECT_FALSE(s.Contains(absent)) << absent;
+        EXPECT_THROW(s.Text(absent), UnknownControlError) << absent;
+    }
+    EXPECT_THROW(s.Add("Edit7", ControlState{}), ControlError);
+    s.SetText("Edit7", "changed");
+    EXPECT_EQ(copy.Text("Edit7"), "Edit7!");
+    EXPECT_EQ(ControlStore().Contains("Edit7"), false);
 }
 
 TEST(ControlStore, SelectionIndexIsKeptWithinTheItems) {

@@ -171,5 +171,19 @@ TEST(DesignConditionsForm, StartsWithTheDefaults) {
     EXPECT_EQ(AllowableStressForm().Controls(), AllowableStressDefaults());
 }
 
+// Each window starts from the start-up state, whatever earlier windows were changed to.
+TEST(DesignConditionsForm, EveryWindowStartsAfresh) {
+    DesignConditionsForm first;
+    first.SetIndex("RadioGroup5", 1);
+    first.SetChecked("CheckBox3", true);
+    first.SetText("Edit15", "17");
+    first.ShowProjectTitle("擁壁A");
+    const DesignConditionsForm second;
+    EXPECT_EQ(second.Controls(), DesignConditionsDefaults());
+    EXPECT_EQ(second.Caption(), "設計条件");
+    EXPECT_EQ(second.FigureRedraws(), DesignConditionsForm().FigureRedraws());
+    EXPECT_NE(first.Controls(), second.Controls());
+}
+
 }  // namespace
 }  // namespace stelvar
