@@ -32,6 +32,8 @@
 #include "run/calculation.h"
 #include "run/pair_run.h"
 #include "run/result_json.h"
+#include "run/sizing.h"
+#include "run/sizing_json.h"
 #include "run/validation.h"
 #include "verify/verification_report.h"
 
@@ -215,6 +217,119 @@ int PrintCoefficientTables(const std::vector<Assignment>& assignments) {
 }
 
 
+// `stelvar-cli size`: one outline box stepped through a range for each input.
+struct SizingCommand {
+    std::vector<std::string> Inputs;
+    std::vector<Assignment> Assignments;
+    std::string Vary;
+    std::optional<double> From;
+    std::optional<double> To;
+    std::optional<double> Step;
+    bool Json = false;
+};
+
+// "Edit37=650 Edit31=2650": the candidate's controls as --set takes them.
+std::string ApplyText(const SizingCandidate& c) {
+    std::string out;
+    for (const auto& [name, text] : c.Apply) out += (out.empty() ? "" : " ") + name + "=" + text;
+    return out;
+}
+
+std::string Padded(const std::string& cell, std::size_t width, bool right) {
+    const std::string pad(width > DisplayWidth(cell) ? width - DisplayWidth(cell) : 0, ' ');
+    return right ? pad + cell : cell + pad;
+}
+
+void PrintSizingTable(const SizingResult& r, const Guidance& g, const std::string& label) {
+    std::printf("%s\n", label.c_str());
+    std::printf("  %s (%s)  %s 〜 %s mm  %s mm 刻み  %s\n", std::string(r.Box.Caption).c_str(),
+                std::string(r.Box.Name).c_str(), MillimetreText(r.Range.From).c_str(),
+                MillimetreText(r.Range.To).c_str(), MillimetreText(r.Range.Step).c_str(),
+                r.BothCases ? "常時・地震時" : "常時");
+    std::vector<std::vector<std::string>> rows = {{"寸法(mm)", "判定", "支配照査", "比率", "設定"}};
+    for (std::size_t i = 0; i < r.Candidates.size(); ++i) {
+        const SizingCandidate& c = r.Candidates[i];
+        std::string verdict = c.Status == CandidateStatus::Refused ? "入力不可"
+                              : c.Status == CandidateStatus::Failed ? "計算不可"
+                              : c.AllOk                             ? "OK"
+                                                                    : "NO";
+        std::string governing = "---";
+        std::string ratio = "---";
+        if (c.Governing) {
+            const SummaryRow& row = c.Summary[*c.Governing];
+            governing = std::string(DesignCaseName(row.Case)) + " " + std::string(SummaryCheckTitle(row.Check));
+            if (row.Ratio) {
+                char buffer[32];
+                std::snprintf(buffer, sizeof buffer, "%.3f", *row.Ratio);
+                ratio = buffer;
+            }
+        }
+        std::string last = c.Status == CandidateStatus::Ran ? ApplyText(c) : TerminalText(c.Reason);
+        for (char& ch : last)
+            if (ch == '\n') ch = ' ';
+        if (r.Smallest == i) last += "  ← 最小";
+        rows.push_back({c.Apply.empty() ? std::string() : c.Apply.front().second, verdict, governing, ratio, last});
+    }
+    std::vector<std::size_t> widths(5, 0);
+    for (const auto& row : rows)
+        for (std::size_t k = 0; k < row.size(); ++k) widths[k] = std::max(widths[k], DisplayWidth(row[k]));
+    for (const auto& row : rows) {
+        std::string line = " ";
+        for (std::size_t k = 0; k < row.size(); ++k)
+            line += " " + (k + 1 == row.size() ? row[k] : Padded(row[k], widths[k], k == 0 || k == 3));
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        std::printf("%s\n", line.c_str());
+    }
+    if (r.Smallest)
+        std::printf("  全照査OKの最小寸法: %s mm (%s)\n", MillimetreText(r.Candidates[*r.Smallest].Value).c_str(),
+                    ApplyText(r.Candidates[*r.Smallest]).c_str());
+    else
+        std::printf("  全照査OKの最小寸法: 範囲内になし\n");
+    if (!g.Failing) {
+        std::printf("  入力の寸法で全照査OK\n");
+        return;
+    }
+    std::printf("  全照査OKとなる寸法 (各幅を単独で変えた場合):\n");
+    for (const GuidanceItem& item : g.Items) std::printf("    %s\n", item.Text.c_str());
+}
+
+// Exit status 0 when every input was scanned, 1 when one could not be read or scanned.
+int RunSizingCommand(const SizingCommand& cmd) {
+    std::vector<std::optional<std::string>> runs;
+    for (const std::string& f : ExpandInputs(cmd.Inputs)) runs.emplace_back(f);
+    if (cmd.Inputs.empty()) runs.emplace_back(std::nullopt);
+    int status = 0;
+    for (const auto& file : runs) {
+        const std::string label = file ? *file : std::string("(default design conditions)");
+        try {
+            DesignConditionsForm conditions;
+            AllowableStressForm stresses;
+            if (file) LoadDesignConditionsFile(*file, conditions, stresses);
+            for (const Assignment& as : cmd.Assignments) {
+                conditions.SetValue(as.Name, as.Value);
+                if (as.Name == "RadioGroup5")
+                    stresses.SetIndex(allowable_stress::kDesignCase, conditions.Controls().Index("RadioGroup5"));
+            }
+            SizingRange range = DefaultSizingRange(conditions.Controls(), cmd.Vary);
+            if (cmd.From) range.From = *cmd.From;
+            if (cmd.To) range.To = *cmd.To;
+            if (cmd.Step) range.Step = *cmd.Step;
+            const SizingResult result = RunSizing(conditions, stresses, cmd.Vary, range);
+            const Guidance guidance = ComputeGuidance(conditions, stresses);
+            if (cmd.Json)
+                std::cout << SizingToJson(result, guidance, file ? *file : std::string()).dump() << '\n';
+            else
+                PrintSizingTable(result, guidance, label);
+            std::cout.flush();
+        } catch (const std::exception& e) {
+            std::cout.flush();
+            std::cerr << "stelvar-cli: size: " << label << ": " << TerminalText(e.what()) << '\n';
+            status = 1;
+        }
+    }
+    return status;
+}
+
 // Where the documents of a run go; an empty path writes none.
 struct DocumentTargets {
     std::string Text;
@@ -333,6 +448,17 @@ int main(int argc, char** argv) {
     std::string verifyPdf;
     CLI::Option* verifyPdfOption =
         verify->add_option("--pdf", verifyPdf, "write the report as PDF (default 検証報告書.pdf)")->expected(0, 1);
+    CLI::App* size = app.add_subcommand(
+        "size", "step one outline box through a range and find the smallest value with every check OK");
+    SizingCommand sizing;
+    size->add_option("files", sizing.Inputs, "design-conditions files (.dat) or directories of them");
+    size->add_option("--vary", sizing.Vary, "the box to vary: its name (Edit37) or caption (天端幅)");
+    size->add_option("--from", sizing.From, "first value in mm (default: the current value)");
+    size->add_option("--to", sizing.To, "last value in mm (default: three times it or 3000 mm more)");
+    size->add_option("--step", sizing.Step, "step in mm (default 50)");
+    std::vector<std::string> sizingSets;
+    size->add_option("--set", sizingSets, "set a control before the scan: Name=value")->take_all();
+    size->add_flag("--json", sizing.Json, "print one JSON object per input");
     CLI11_PARSE(app, argc, argv);
 
     if (coefficients->parsed()) {
@@ -369,6 +495,25 @@ int main(int argc, char** argv) {
             std::cerr << "stelvar-cli: verify: " << e.what() << '\n';
             return 1;
         }
+    }
+    if (size->parsed()) {
+        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 || !wmfDir.empty()) {
+            std::cerr << "stelvar-cli: size takes only its own files, --vary, --from, --to, --step, --set and --json\n";
+            return 2;
+        }
+        if (sizing.Vary.empty()) {
+            std::cerr << "stelvar-cli: size needs --vary NAME (a box of the wall outline, e.g. Edit37 or 天端幅)\n";
+            return 2;
+        }
+        for (const std::string& s : sizingSets) {
+            const auto eq = s.find('=');
+            if (eq == std::string::npos || eq == 0) {
+                std::cerr << "stelvar-cli: --set expects Name=value, got '" << s << "'\n";
+                return 2;
+            }
+            sizing.Assignments.push_back({s.substr(0, eq), s.substr(eq + 1)});
+        }
+        return RunSizingCommand(sizing);
     }
     const bool writeText = txt->count() > 0;
     if (writeText && txtPath.empty()) txtPath = "擁壁.txt";

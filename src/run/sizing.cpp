@@ -77,6 +77,10 @@ SizingRange DefaultSizingRange(double current) {
     return {current, std::max(3.0 * current, current + 3000.0), kDefaultSizingStep};
 }
 
+SizingRange DefaultSizingRange(const ControlSource& conditions, std::string_view box) {
+    return DefaultSizingRange(CurrentValue(conditions, FindSizingBox(conditions, box)));
+}
+
 std::string MillimetreText(double mm) {
     char buffer[400];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, mm + 0.0, std::chars_format::fixed);
@@ -204,9 +208,7 @@ SizingResult RunSizing(const DesignConditionsForm& conditions, const AllowableSt
 
 SizingResult RunSizing(const DesignConditionsForm& conditions, const AllowableStressForm& stresses,
                        std::string_view boxName, const SizingOptions& options) {
-    const SizingBox box = FindSizingBox(conditions.Controls(), boxName);
-    return RunSizing(conditions, stresses, boxName, DefaultSizingRange(CurrentValue(conditions.Controls(), box)),
-                     options);
+    return RunSizing(conditions, stresses, boxName, DefaultSizingRange(conditions.Controls(), boxName), options);
 }
 
 std::string GuidanceText(const GuidanceItem& item) {

@@ -57,6 +57,9 @@ struct SizingRange {
 // steps of 50 mm, as engineers draw.
 inline constexpr double kDefaultSizingStep = 50.0;
 SizingRange DefaultSizingRange(double current);
+// The default range of the box of the active page as it stands (see FindSizingBox); a
+// current value that is no number throws SizingError.
+SizingRange DefaultSizingRange(const ControlSource& conditions, std::string_view box);
 
 // The most candidates one scan makes.
 inline constexpr std::size_t kMaxSizingCandidates = 10000;
