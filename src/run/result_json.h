@@ -14,6 +14,11 @@ namespace stelvar {
 
 nlohmann::ordered_json RunOutcomeToJson(const RunOutcome& outcome, const std::string& file);
 
+// The text of RunOutcomeToJson(outcome, file).dump(), byte for byte, written straight from
+// the fields without building the JSON value first: a batch prints one per input.
+// Throws as dump() does for a text that is not UTF-8.
+std::string RunOutcomeJsonText(const RunOutcome& outcome, const std::string& file);
+
 // The summary rows as an array of {"Case": "常時"|"地震時", "Check", "Value", "Limit",
 // "Ratio", "Verdict": "OK"|"NO", "Governing"}; a figure that is not there is null.
 nlohmann::ordered_json SummaryToJson(const std::vector<SummaryRow>& rows);
