@@ -4,14 +4,21 @@
 // tables of the coefficient tool instead.
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <csignal>
+#include <cstdarg>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <iostream>
+#include <mutex>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -86,21 +93,41 @@ std::string TerminalText(std::string_view text) {
     return out;
 }
 
-void PrintSummary(const RunOutcome& r, const std::string& label) {
+// printf onto a stream: an input's results go to standard output or, while inputs run
+// in parallel, into its own buffer.
+__attribute__((format(printf, 2, 3))) void Print(std::ostream& out, const char* format, ...) {
+    char buffer[512];
+    std::va_list args;
+    va_start(args, format);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (length < 0) return;
+    if (static_cast<std::size_t>(length) < sizeof buffer) {
+        out.write(buffer, length);
+        return;
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    va_start(args, format);
+    std::vsnprintf(text.data(), text.size(), format, args);
+    va_end(args);
+    out.write(text.data(), length);
+}
+
+void PrintSummary(std::ostream& out, const RunOutcome& r, const std::string& label) {
     const TAntei& a = r.Object;
     const TPa& p = r.WholeWall;
-    std::printf("%s\n", label.c_str());
-    std::printf("  wall type        %s\n", a.WallType == 0 ? "gravity" : "leaning");
-    std::printf("  W                %.3f kN/m\n", a.WallWeight);
-    std::printf("  Pa Ph Pv         %.3f %.3f %.3f kN/m\n", p.Pa, p.Ph, p.Pv);
-    std::printf("  Vo Ho            %.3f %.3f kN/m\n", a.Vo, a.Ho);
-    std::printf("  d e              %.3f %.3f m\n", a.D, a.E);
-    std::printf("  case q1 q2       %d %.2f %.2f kN/m2\n", a.ReactionCase, a.Q1, a.Q2);
-    std::printf("  Fs               %.3f (required %.2f)\n", a.Fs, a.FsSlideReq);
-    std::printf("  qu               %.2f kN/m2\n", a.Qu);
-    std::printf("  sliding %s, overturning %s, ground reaction %s, bearing %s\n",
-                OkNo(r.Checks.Sliding), OkNo(r.Checks.Overturning),
-                OkNo(r.Checks.GroundReaction), OkNo(r.Checks.Bearing));
+    Print(out, "%s\n", label.c_str());
+    Print(out, "  wall type        %s\n", a.WallType == 0 ? "gravity" : "leaning");
+    Print(out, "  W                %.3f kN/m\n", a.WallWeight);
+    Print(out, "  Pa Ph Pv         %.3f %.3f %.3f kN/m\n", p.Pa, p.Ph, p.Pv);
+    Print(out, "  Vo Ho            %.3f %.3f kN/m\n", a.Vo, a.Ho);
+    Print(out, "  d e              %.3f %.3f m\n", a.D, a.E);
+    Print(out, "  case q1 q2       %d %.2f %.2f kN/m2\n", a.ReactionCase, a.Q1, a.Q2);
+    Print(out, "  Fs               %.3f (required %.2f)\n", a.Fs, a.FsSlideReq);
+    Print(out, "  qu               %.2f kN/m2\n", a.Qu);
+    Print(out, "  sliding %s, overturning %s, ground reaction %s, bearing %s\n",
+          OkNo(r.Checks.Sliding), OkNo(r.Checks.Overturning),
+          OkNo(r.Checks.GroundReaction), OkNo(r.Checks.Bearing));
 }
 
 // Columns on a terminal: a character of the East Asian wide ranges takes two cells.
@@ -342,10 +369,10 @@ struct DocumentTargets {
 // status of the input.
 int RunPairInput(const std::optional<std::string>& file, const std::string& label,
                  const DesignConditionsForm& conditions, const AllowableStressForm& stresses,
-                 const DocumentTargets& targets, bool json) {
+                 const DocumentTargets& targets, bool json, std::ostream& out, std::ostream& err) {
     const PairInputs inputs = PairInputsOf(conditions, stresses);
     const bool refused = CheckPairInputs(inputs, [&](const PairFinding& f) {
-        std::cerr << "stelvar-cli: " << label << ": " << DesignCaseName(f.Case) << ": "
+        err << "stelvar-cli: " << label << ": " << DesignCaseName(f.Case) << ": "
                   << (f.Finding.Kind == FindingKind::Error ? "error: " : "warning: ")
                   << TerminalText(f.Finding.Message) << '\n';
     });
@@ -386,19 +413,88 @@ int RunPairInput(const std::optional<std::string>& file, const std::string& labe
             outcome = RunPair(inputs);
         }
     } catch (const PairCaseError& e) {
-        std::cout.flush();
-        std::cerr << "stelvar-cli: " << label << ": " << DesignCaseName(e.Case()) << ": "
-                  << TerminalText(e.Message()) << '\n';
+        out.flush();
+        err << "stelvar-cli: " << label << ": " << DesignCaseName(e.Case()) << ": "
+            << TerminalText(e.Message()) << '\n';
         return 1;
     }
     if (json) {
-        std::cout << PairOutcomeToJson(outcome, file ? *file : std::string()).dump() << '\n';
+        out << PairOutcomeToJson(outcome, file ? *file : std::string()).dump() << '\n';
     } else {
-        PrintSummary(outcome.Ordinary, label + " [" + std::string(DesignCaseName(DesignCase::Ordinary)) + "]");
-        PrintSummary(outcome.Seismic, label + " [" + std::string(DesignCaseName(DesignCase::Seismic)) + "]");
-        for (const std::string& line : SummaryTextLines(outcome.Summary)) std::printf("%s\n", line.c_str());
+        PrintSummary(out, outcome.Ordinary, label + " [" + std::string(DesignCaseName(DesignCase::Ordinary)) + "]");
+        PrintSummary(out, outcome.Seismic, label + " [" + std::string(DesignCaseName(DesignCase::Seismic)) + "]");
+        for (const std::string& line : SummaryTextLines(outcome.Summary)) out << line << '\n';
     }
     return 0;
+}
+
+// What one input printed while inputs run in parallel, kept until the inputs before it
+// are printed.
+struct InputPrinted {
+    std::string Out;
+    std::string Err;
+    int Status = 0;
+    std::exception_ptr Escaped;
+    bool Done = false;
+};
+
+// Runs every input and returns the exit status of the batch. With one job the inputs run
+// one after the other straight onto standard output and error; with more, that many
+// threads take the next input each, and every input's output and messages are printed
+// in input order as soon as the inputs before it are done, so that the batch prints
+// exactly what one job prints.
+int RunInputs(const std::vector<std::optional<std::string>>& runs, unsigned jobs,
+              const std::function<int(const std::optional<std::string>&, std::ostream&, std::ostream&)>& run) {
+    int status = 0;
+    if (jobs <= 1 || runs.size() <= 1) {
+        for (const auto& file : runs) status |= run(file, std::cout, std::cerr);
+        return status;
+    }
+    std::vector<InputPrinted> printed(runs.size());
+    std::mutex mutex;
+    std::condition_variable done;
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i; (i = next++) < runs.size();) {
+            std::ostringstream out;
+            std::ostringstream err;
+            InputPrinted p;
+            try {
+                p.Status = run(runs[i], out, err);
+            } catch (...) {
+                p.Escaped = std::current_exception();
+            }
+            p.Out = std::move(out).str();
+            p.Err = std::move(err).str();
+            p.Done = true;
+            {
+                const std::lock_guard<std::mutex> lock(mutex);
+                printed[i] = std::move(p);
+            }
+            done.notify_all();
+        }
+    };
+    std::vector<std::jthread> workers;
+    for (std::size_t k = 0; k < std::min<std::size_t>(jobs, runs.size()); ++k) workers.emplace_back(work);
+    for (InputPrinted& slot : printed) {
+        InputPrinted p;
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            done.wait(lock, [&] { return slot.Done; });
+            p = std::move(slot);
+        }
+        if (p.Escaped) {
+            next = runs.size();
+            std::rethrow_exception(p.Escaped);
+        }
+        if (!p.Err.empty()) {
+            std::cout.flush();
+            std::cerr << p.Err;
+        }
+        std::cout << p.Out;
+        status |= p.Status;
+    }
+    return status;
 }
 
 }  // namespace
@@ -429,6 +525,9 @@ int main(int argc, char** argv) {
             ->expected(0, 1);
     std::string wmfDir;
     app.add_option("--wmf", wmfDir, "write the figures as Windows metafiles into DIR");
+    unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+    app.add_option("-j,--jobs", jobs, "inputs run at the same time (default: all cores; 1: one after the other)")
+        ->check(CLI::Range(1u, 1024u));
     std::string designCase;
     app.add_option("--case", designCase,
                    "design case: ordinary, seismic, or both in one run (default: as the conditions say)")
@@ -548,8 +647,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    int status = 0;
-    for (const auto& file : runs) {
+    return RunInputs(runs, jobs, [&](const std::optional<std::string>& file, std::ostream& out, std::ostream& err) {
         const std::string label = file ? *file : std::string("(default design conditions)");
         try {
             DesignConditionsForm conditions;
@@ -563,11 +661,10 @@ int main(int argc, char** argv) {
                     stresses.SetIndex(allowable_stress::kDesignCase, conditions.Controls().Index("RadioGroup5"));
             }
             if (designCase == "both") {
-                status |= RunPairInput(file, label, conditions, stresses,
-                                       {writeText ? txtPath : std::string(), writePdf ? pdfPath : std::string(),
-                                        writeReport ? reportPdfPath : std::string()},
-                                       json);
-                continue;
+                return RunPairInput(file, label, conditions, stresses,
+                                    {writeText ? txtPath : std::string(), writePdf ? pdfPath : std::string(),
+                                     writeReport ? reportPdfPath : std::string()},
+                                    json, out, err);
             }
             // One case chosen: as if its button were clicked, the stresses following.
             if (!designCase.empty()) {
@@ -577,14 +674,11 @@ int main(int argc, char** argv) {
 
             const bool refused = CheckInputs(
                 conditions.Controls(), stresses.Controls(), [&](const InputFinding& f) {
-                    std::cerr << "stelvar-cli: " << label << ": "
-                              << (f.Kind == FindingKind::Error ? "error: " : "warning: ")
-                              << TerminalText(f.Message) << '\n';
+                    err << "stelvar-cli: " << label << ": "
+                        << (f.Kind == FindingKind::Error ? "error: " : "warning: ")
+                        << TerminalText(f.Message) << '\n';
                 });
-            if (refused) {
-                status = 1;
-                continue;
-            }
+            if (refused) return 1;
 
             RunOutcome outcome;
             if (writeDocuments) {
@@ -614,14 +708,14 @@ int main(int argc, char** argv) {
                 outcome = RunCalculation(conditions.Controls());
             }
             if (json)
-                std::cout << RunOutcomeToJson(outcome, file ? *file : std::string()).dump() << '\n';
+                out << RunOutcomeJsonText(outcome, file ? *file : std::string()) << '\n';
             else
-                PrintSummary(outcome, label);
+                PrintSummary(out, outcome, label);
         } catch (const std::exception& e) {
-            std::cout.flush();
-            std::cerr << "stelvar-cli: " << label << ": " << e.what() << '\n';
-            status = 1;
+            out.flush();
+            err << "stelvar-cli: " << label << ": " << e.what() << '\n';
+            return 1;
         }
-    }
-    return status;
+        return 0;
+    });
 }
