@@ -121,12 +121,15 @@ public:
         return logical.width / static_cast<double>(PANGO_SCALE);
     }
 
-    // The text with its base line's start at (x, y) of the current user space.
+    // The text with its base line's start at (x, y) of the current user space. The
+    // layout stays shaped in user space (its context keeps the identity matrix of the
+    // sheet it was made on): cairo then sets the glyphs through the current transform,
+    // shapes and places alike, so that a line set narrower is narrower in both. Told the
+    // transform, pango would place the glyphs narrower but draw them at full width.
     void Draw(double x, double y, std::string_view text) {
         Use(text);
         const double baseline = pango_layout_get_baseline(layout_) / static_cast<double>(PANGO_SCALE);
         cairo_move_to(cr_, x, y - baseline);
-        pango_cairo_update_layout(cr_, layout_);
         pango_cairo_show_layout(cr_, layout_);
         cairo_new_path(cr_);
     }
