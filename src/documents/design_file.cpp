@@ -1,6 +1,7 @@
 #include "documents/design_file.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "documents/file_io.h"
@@ -193,7 +194,7 @@ namespace {
 struct AppliedLines {
     const FileEntry* Entry;
     const ControlState* State;
-    std::vector<std::string> Lines;
+    std::array<std::string, 3> Lines;
     Colour LineColour = clWindow;
     bool LineSwitch = false;
 };
@@ -222,7 +223,7 @@ bool StillShows(const AppliedLines& applied) {
 
 void Apply(const AppliedLines& applied, DesignConditionsForm& conditions) {
     const std::string_view name = applied.Entry->Control;
-    const std::vector<std::string>& l = applied.Lines;
+    const std::array<std::string, 3>& l = applied.Lines;
     switch (applied.Entry->Lines) {
     case EditTriple:
         conditions.SetText(name, l[0]);
@@ -269,10 +270,10 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
         case EditTriple: {
             AppliedLines a{&entry, &conditions.Controls().State(name), {in.Next()}};
             conditions.SetText(name, a.Lines[0]);
-            a.Lines.push_back(in.Next());
+            a.Lines[1] = in.Next();
             a.LineColour = TextToColour(a.Lines[1]);
             conditions.SetBackground(name, a.LineColour);
-            a.Lines.push_back(in.Next());
+            a.Lines[2] = in.Next();
             a.LineSwitch = a.Lines[2] == kTrue;
             conditions.SetEnabled(name, a.LineSwitch);
             applied.push_back(std::move(a));
@@ -282,7 +283,7 @@ void ApplyDesignConditionsFile(std::string_view bytes, DesignConditionsForm& con
             AppliedLines a{&entry, &conditions.Controls().State(name), {in.Next()}};
             a.LineSwitch = a.Lines[0] == kTrue;
             conditions.SetChecked(name, a.LineSwitch);
-            a.Lines.push_back(in.Next());
+            a.Lines[1] = in.Next();
             a.LineColour = TextToColour(a.Lines[1]);
             conditions.SetFontColour(name, a.LineColour);
             applied.push_back(std::move(a));

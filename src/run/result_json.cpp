@@ -47,11 +47,13 @@ public:
         out_ += bracket;
         first_ = false;
     }
+    // A key is a field name: letters and digits only (see NamesPlainAndDistinct).
     void Key(std::string_view name) {
         if (!first_) out_ += ',';
         first_ = false;
-        String(name);
-        out_ += ':';
+        out_ += '"';
+        out_ += name;
+        out_ += "\":";
     }
     void Null() { out_ += "null"; }
     void Value(double x) {
@@ -76,11 +78,12 @@ public:
         }
         Close(']');
     }
+    static bool Plain(std::string_view text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](char ch) { return ch >= 0x20 && ch < 0x7F && ch != '"' && ch != '\\'; });
+    }
     void String(std::string_view text) {
-        const bool plain = std::all_of(text.begin(), text.end(), [](char ch) {
-            return ch >= 0x20 && ch < 0x7F && ch != '"' && ch != '\\';
-        });
-        if (plain) {
+        if (Plain(text)) {
             out_ += '"';
             out_ += text;
             out_ += '"';
@@ -121,15 +124,18 @@ struct Names {
     }
 };
 
-bool Distinct(std::vector<std::string> names) {
+bool PlainAndDistinct(std::vector<std::string> names) {
+    if (!std::all_of(names.begin(), names.end(), [](const std::string& n) { return JsonText::Plain(n); }))
+        return false;
     std::sort(names.begin(), names.end());
     return std::adjacent_find(names.begin(), names.end()) == names.end();
 }
 
 // An object that named a key twice keeps its first place and its last value; the text is
-// written straight only while every object's names are distinct, which holds for the
-// visitors as they are (a new field of a repeated name falls back to the library).
-bool NamesDistinct() {
+// written straight only while every object's names are distinct and need no escapes,
+// which holds for the visitors as they are (a new field of a repeated name falls back
+// to the library).
+bool NamesPlainAndDistinct() {
     const TAntei a;
     const StemSection section;
     const WedgeSnapshot snapshot;
@@ -145,14 +151,14 @@ bool NamesDistinct() {
     VisitWedgeSnapshotFields(snapshot, Names{wedge});
     std::vector<std::string> member;
     VisitMemberCheckFields(check, Names{member});
-    return Distinct(top) && Distinct(stem) && Distinct(wedge) && Distinct(member);
+    return PlainAndDistinct(top) && PlainAndDistinct(stem) && PlainAndDistinct(wedge) && PlainAndDistinct(member);
 }
 
 }  // namespace
 
 std::string RunOutcomeJsonText(const RunOutcome& outcome, const std::string& file) {
-    static const bool distinct = NamesDistinct();
-    if (!distinct) return RunOutcomeToJson(outcome, file).dump();
+    static const bool straight = NamesPlainAndDistinct();
+    if (!straight) return RunOutcomeToJson(outcome, file).dump();
 
     const TAntei& a = outcome.Object;
     JsonText j;

@@ -288,6 +288,27 @@ TEST(DesignFile, LenientValues) {
     EXPECT_EQ(c.FontColour("CheckBox1"), clMaroon);
 }
 
+// A line of bytes below 0x80 is read without the converter: code page 932 must keep
+// each of them (the backslash and the tilde too) as UTF-8 has it, and such texts load as
+// they were saved.
+TEST(DesignFile, AsciiLinesReadAsTheConverterReadsThem) {
+    for (int b = 1; b < 0x80; ++b) {
+        if (b == '\r' || b == '\n') continue;
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(Cp932ToUtf8(byte), byte) << b;
+    }
+    std::string printable;
+    for (char ch = 0x20; ch < 0x7F; ++ch) printable += ch;
+    std::vector<std::string> lines = Lines(DesignConditionsFileBytes(DesignConditionsDefaults()));
+    lines[1] = printable;                   // Edit15
+    lines[2] = std::string("\t\x01\x7f", 3);  // Edit14
+    DesignConditionsForm form;
+    AllowableStressForm stresses;
+    ApplyDesignConditionsFile(Join(lines), form, stresses);
+    EXPECT_EQ(form.Controls().Text("Edit15"), printable);
+    EXPECT_EQ(form.Controls().Text("Edit14"), std::string("\t\x01\x7f", 3));
+}
+
 TEST(DesignFile, LineFeedOnlyAndShortLastLineReadAlike) {
     const DesignConditionsForm source = EverythingChanged();
     std::string crlf = DesignConditionsFileBytes(source.Controls());
