@@ -488,6 +488,9 @@ RunStatus MainWindow::RunPairWithQuestion() {
     SelectTab(*resultsWindow_, "TabSheet6");
     SelectTab(*resultsWindow_, "TabSheet21");
     resultsWindow_->ShowPair(pair_->Ordinary, pair_->Seismic, pair_->Summary);
+    // 全照査OKとなる寸法 on the summary page scans the windows of this run, not later edits.
+    resultsWindow_->SetGuidanceSource(
+        [inputs = pair_->Inputs.Seismic] { return ComputeGuidance(inputs.Conditions, inputs.Stresses); });
     resultsWindow_->show();
     resultsWindow_->raise();
     return RunStatus::Completed;

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
 #include <QTabWidget>
@@ -639,13 +640,32 @@ void ResultsWindow::BuildPairWidgets() {
     summaryTable_->setWordWrap(false);
     auto* note = new QLabel(QStringLiteral("比率＝作用／抵抗（1.000以下でOK）　＊＝各ケースで比率が最大の照査　---＝計算できない値"));
     note->setObjectName(QStringLiteral("SummaryNote"));
-    auto* column = Column(group, {summaryTable_, note});
+    guidanceButton_ = new QPushButton(QStringLiteral("全照査OKとなる寸法"));
+    guidanceButton_->setObjectName(QStringLiteral("GuidanceButton"));
+    guidanceButton_->setToolTip(QStringLiteral("各幅を単独で変えて全照査OKとなる最小寸法を求めます"));
+    guidanceButton_->setEnabled(false);
+    guidanceList_ = new QListWidget;
+    guidanceList_->setObjectName(QStringLiteral("GuidanceList"));
+    guidanceList_->setMaximumHeight(120);
+    auto* guidanceRow = new QWidget;
+    auto* guidanceColumn = new QHBoxLayout(guidanceRow);
+    guidanceColumn->setContentsMargins(0, 0, 0, 0);
+    guidanceColumn->addWidget(guidanceButton_, 0, Qt::AlignTop);
+    guidanceColumn->addWidget(guidanceList_, 1);
+    auto* column = Column(group, {summaryTable_, note, guidanceRow});
     column->setStretch(0, 1);
     Column(summaryPage_, {group});
+    connect(guidanceButton_, &QPushButton::clicked, this, [this] { ShowGuidance(); });
     pages_->addTab(summaryPage_, QStringLiteral("照査結果一覧"));
 }
 
 void ResultsWindow::ShowSummary(const std::vector<SummaryRow>& summary) {
+    failingRows_.clear();
+    for (const SummaryRow& r : summary)
+        if (!r.Ok) failingRows_.push_back(r);
+    guidanceSource_ = nullptr;
+    guidanceList_->clear();
+    guidanceButton_->setEnabled(false);
     const StringGridContent grid = SummaryGrid(summary);
     QTableWidget& view = *summaryTable_;
     view.clear();
@@ -689,6 +709,34 @@ void ResultsWindow::ShowPair(const ResultsStore& ordinary, const ResultsStore& s
         caseSelector_->setCurrentIndex(0);
     }
     ShowCase(0);
+}
+
+void ResultsWindow::SetGuidanceSource(std::function<Guidance()> source) {
+    if (guidanceButton_ == nullptr) return;
+    guidanceSource_ = std::move(source);
+    guidanceList_->clear();
+    guidanceButton_->setEnabled(guidanceSource_ != nullptr && !failingRows_.empty());
+}
+
+void ResultsWindow::ShowGuidance() {
+    if (!guidanceSource_) return;
+    guidanceList_->clear();
+    // The checks that fail, then per width the smallest value that passes them all.
+    QString failing;
+    for (const SummaryRow& r : failingRows_) {
+        if (!failing.isEmpty()) failing += QStringLiteral("、");
+        failing += ToQString(std::string(DesignCaseName(r.Case)) + " " + std::string(SummaryCheckTitle(r.Check)));
+    }
+    guidanceList_->addItem(QStringLiteral("NOの照査: ") + failing);
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Guidance g = guidanceSource_();
+        QApplication::restoreOverrideCursor();
+        for (const GuidanceItem& item : g.Items) guidanceList_->addItem(ToQString(item.Text));
+    } catch (const std::exception& e) {
+        QApplication::restoreOverrideCursor();
+        guidanceList_->addItem(ToQString(e.what()));
+    }
 }
 
 void ResultsWindow::ShowCase(int index) {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 #include "report/results_store.h"
 #include "run/case_summary.h"
+#include "run/sizing.h"
 
 class QComboBox;
 class QGroupBox;
@@ -20,6 +22,7 @@ class QListWidget;
 class QSlider;
 class QTabWidget;
 class QTableWidget;
+class QPushButton;
 
 namespace stelvar::ui {
 
@@ -61,6 +64,12 @@ public:
     // The case the selector shows (0 常時, 1 地震時); null before the first pair run.
     QComboBox* CaseSelector() const { return caseSelector_; }
     QTableWidget* SummaryTable() const { return summaryTable_; }
+    // "全照査OKとなる寸法" of the summary page: what computes the guidance of the pair shown
+    // (set after ShowPair, with the windows of the run). The button is enabled when a row
+    // of the summary fails; a click computes the guidance and lists it below the table.
+    void SetGuidanceSource(std::function<Guidance()> source);
+    QPushButton* GuidanceButton() const { return guidanceButton_; }
+    QListWidget* GuidanceList() const { return guidanceList_; }
 
     QListWidget* ListBox(std::string_view name) const;
     QTableWidget* Grid(std::string_view name) const;
@@ -84,6 +93,7 @@ private:
     void BuildPairWidgets();
     void ShowCase(int index);
     void ShowSummary(const std::vector<SummaryRow>& summary);
+    void ShowGuidance();
 
     ResultsStore& store_;
     const QWidget* anchor_ = nullptr;
@@ -102,6 +112,10 @@ private:
     QTableWidget* summaryTable_ = nullptr;
     const ResultsStore* pairOrdinary_ = nullptr;
     const ResultsStore* pairSeismic_ = nullptr;
+    QPushButton* guidanceButton_ = nullptr;
+    QListWidget* guidanceList_ = nullptr;
+    std::function<Guidance()> guidanceSource_;
+    std::vector<SummaryRow> failingRows_;
 };
 
 }  // namespace stelvar::ui
