@@ -21,6 +21,7 @@
 #include "documents/design_file.h"
 #include "documents/figure_export.h"
 #include "documents/file_io.h"
+#include "delivery/delivery_pdf.h"
 #include "documents/pair_export.h"
 #include "documents/text_export.h"
 #include "pdf/pdf_export.h"
@@ -245,6 +246,7 @@ void MainWindow::BuildMenu() {
     AddItem(edit, "N15", "1.テキスト出力...", [this] { ExportTextCommand(); });
     AddItem(edit, "N2Word1", "2.ﾒﾀﾌｧｲﾙ出力...", [this] { ExportFiguresCommand(); });
     AddItem(edit, "N34", "3.PDF出力...", [this] { ExportPdfCommand(); });
+    AddItem(edit, "N35", "4.電子納品用PDF出力...", [this] { ExportDeliveryPdfCommand(); });
 
     QMenu* show = top("Show1", "表示(&V)");
     AddItem(show, "N12", "1.計算結果", [this] { ShowResults(); });
@@ -515,6 +517,20 @@ void MainWindow::ExportPdfCommand() {
     if (outcome == PdfExportOutcome::ShowRequested &&
         openDocument_ && !openDocument_(target))
         dialogs_->Message(NoViewerMessage(target));
+}
+
+void MainWindow::ExportDeliveryPdfCommand() {
+    // The pages of print-all, as 1.計算書印刷 prints them; a box without a number stops the
+    // command before it asks.
+    const std::filesystem::path target = InWorkingDirectory(kDeliveryPdfFileName);
+    if (pair_) {
+        const ControlSource& controls = pair_->Inputs.Seismic.Conditions.Controls();
+        const std::vector<int> pages = PrintAllPages(ReadSlabMenuConditions(controls));
+        ExportDeliveryPdf(PairDeliveryDocument(*pair_, pages, slabMenu_, projectTitle_), *dialogs_, target);
+        return;
+    }
+    const std::vector<int> pages = PrintAllPages(ReadSlabMenuConditions(conditions_.Controls()));
+    ExportDeliveryPdf(SingleDeliveryDocument(results_, pages, slabMenu_, projectTitle_), *dialogs_, target);
 }
 
 void MainWindow::ShowDesignConditions() {

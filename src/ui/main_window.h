@@ -108,6 +108,8 @@ public:
     void ExportTextCommand();
     void ExportFiguresCommand();
     void ExportPdfCommand();
+    // "4.電子納品用PDF出力...": the printed report as 擁壁計算書.pdf for electronic delivery.
+    void ExportDeliveryPdfCommand();
     void ShowDesignConditions();
     void ShowResults();
     void ShowInformation();
