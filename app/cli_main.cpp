@@ -666,6 +666,18 @@ int main(int argc, char** argv) {
                                      writeReport ? reportPdfPath : std::string()},
                                     json, out, err);
             }
+            // The ordinary case of seismic conditions is the pair's: the seismic allowable
+            // stresses give way to the ordinary ones, or the run is refused.
+            if (designCase == "ordinary" && conditions.Controls().Index("RadioGroup5") == 1) {
+                PairInputs pair = PairInputsOf(conditions, stresses);
+                if (pair.Stresses == OrdinaryStresses::Unknown) {
+                    err << "stelvar-cli: " << label << ": error: " << TerminalText(kPairStressesUnknownMessage)
+                        << '\n';
+                    return 1;
+                }
+                conditions = std::move(pair.Ordinary.Conditions);
+                stresses = std::move(pair.Ordinary.Stresses);
+            }
             // One case chosen: as if its button were clicked, the stresses following.
             if (!designCase.empty()) {
                 conditions.SetIndex("RadioGroup5", designCase == "seismic" ? 1 : 0);

@@ -1,17 +1,55 @@
 #include "run/pair_run.h"
 
 #include <exception>
+#include <utility>
 
 #include "run/run_driver.h"
+#include "text/number.h"
 
 namespace stelvar {
 
+namespace {
+
+// The three allowable stresses of the conditions equal those the allowable-stress
+// window gives for their σck in the design case, as it shows them (two decimals).
+bool StressesAre(const ControlSource& c, double sigmaCk, bool seismic) {
+    const AllowableStresses table = ComputeAllowableStresses(sigmaCk, seismic);
+    const std::pair<const char*, float> boxes[] = {
+        {"Edit23", table.SigmaCa}, {"Edit24", table.SigmaCat}, {"Edit25", table.TauCa}};
+    for (const auto& [name, value] : boxes) {
+        double entered = 0.0;
+        double shown = 0.0;
+        if (!TryStrToFloat(c.Text(name), entered) || !TryStrToFloat(FormatTwoDecimals(value), shown) ||
+            entered != shown)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 PairInputs PairInputsOf(const DesignConditionsForm& conditions, const AllowableStressForm& stresses) {
-    PairInputs p{{conditions, stresses}, {conditions, stresses}};
+    PairInputs p{{conditions, stresses}, {conditions, stresses}, OrdinaryStresses::AsEntered};
     // The click on "常時", with everything it changes; the allowable stresses follow the
     // design case as soon as it is set, as when a file is loaded.
     p.Ordinary.Conditions.SetIndex("RadioGroup5", 0);
     p.Ordinary.Stresses.SetIndex(allowable_stress::kDesignCase, p.Ordinary.Conditions.Controls().Index("RadioGroup5"));
+
+    // The seismic case's members are checked with stresses raised by half; the ordinary
+    // case must have the ordinary ones.
+    const ControlSource& c = conditions.Controls();
+    double sigmaCk = 0.0;
+    if (!TryStrToFloat(c.Text("Edit50"), sigmaCk) || StressesAre(c, sigmaCk, false)) {
+        p.Stresses = OrdinaryStresses::AsEntered;  // (a σck that is no number: validation says so)
+    } else if (StressesAre(c, sigmaCk, true)) {
+        p.Stresses = OrdinaryStresses::FromTable;
+        const AllowableStresses ordinary = ComputeAllowableStresses(sigmaCk, false);
+        p.Ordinary.Conditions.SetText("Edit23", FormatTwoDecimals(ordinary.SigmaCa));
+        p.Ordinary.Conditions.SetText("Edit24", FormatTwoDecimals(ordinary.SigmaCat));
+        p.Ordinary.Conditions.SetText("Edit25", FormatTwoDecimals(ordinary.TauCa));
+    } else {
+        p.Stresses = OrdinaryStresses::Unknown;
+    }
     return p;
 }
 
@@ -47,6 +85,10 @@ bool CheckPairInputs(const PairInputs& inputs, const std::function<void(const Pa
     // Without the seismic case there is no seismic coefficient to make the second case of.
     if (inputs.Seismic.Conditions.Controls().Index("RadioGroup5") != 1) {
         report({DesignCase::Seismic, {0, FindingKind::Error, std::string(kPairNeedsSeismicMessage)}});
+        return true;
+    }
+    if (inputs.Stresses == OrdinaryStresses::Unknown) {
+        report({DesignCase::Ordinary, {0, FindingKind::Error, std::string(kPairStressesUnknownMessage)}});
         return true;
     }
     bool refused = false;

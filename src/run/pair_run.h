@@ -23,10 +23,24 @@ struct CaseInputs {
     AllowableStressForm Stresses;
 };
 
+// Where the ordinary case's allowable stresses σca, σcat, τca come from. The members of
+// the ordinary case must not be checked with the seismic case's raised stresses.
+enum class OrdinaryStresses {
+    AsEntered,   // the conditions hold the ordinary values of σck (not yet transferred)
+    FromTable,   // they hold the seismic values of σck: the ordinary ones replace them
+    Unknown,     // values of their own: no ordinary values can be told from them
+};
+
 struct PairInputs {
     CaseInputs Ordinary;
     CaseInputs Seismic;
+    OrdinaryStresses Stresses = OrdinaryStresses::AsEntered;
 };
+
+// The message that refuses a pair whose allowable stresses are of the user's own.
+inline constexpr std::string_view kPairStressesUnknownMessage =
+    "[許容応力度](σca,σcat,τca)がσckから求まる常時・地震時の値のいずれとも異なるため、\r"
+    "常時の許容応力度を決められません。\r常時と地震時を別々に計算して下さい。";
 
 // The message that refuses a pair from conditions in the ordinary case.
 inline constexpr std::string_view kPairNeedsSeismicMessage =
@@ -36,7 +50,10 @@ inline constexpr std::string_view kPairNeedsSeismicMessage =
 // The copies of both cases. The ordinary one is switched to "常時" through the window's
 // own reaction (the seismic page, the coefficient boxes and the zone lists follow the
 // click), and its allowable-stress window takes the design case as a loaded file makes
-// it take it. The conditions should be in the seismic case (see CheckPairInputs).
+// it take it. When the conditions hold the seismic allowable stresses of their σck, the
+// ordinary copy takes the ordinary ones, as the engineer would transfer them from the
+// allowable-stress window; values of the user's own make the pair Unknown (refused by
+// CheckPairInputs). The conditions should be in the seismic case (see CheckPairInputs).
 PairInputs PairInputsOf(const DesignConditionsForm& conditions, const AllowableStressForm& stresses);
 
 // The question before a pair run, like the single run's own: the load-combination
@@ -53,7 +70,8 @@ struct PairFinding {
 std::string PairFindingMessage(const PairFinding& f);
 
 // Validates the pair: conditions in the ordinary case are refused at once (one error of
-// the seismic case, kPairNeedsSeismicMessage); otherwise the ordinary case and then the
+// the seismic case, kPairNeedsSeismicMessage), and so are allowable stresses of the
+// user's own (one error of the ordinary case, kPairStressesUnknownMessage); otherwise the ordinary case and then the
 // seismic case are checked as a single run checks them, each finding reported with its
 // case. Returns true when an error refuses the pair. A text that is not a number throws
 // PairCaseError naming the case.

@@ -133,11 +133,14 @@ TEST(CliPair, BothCasesEqualTheirSingleRuns) {
     const std::string walls = Quoted(dir.Path());
     const Result pair = RunCli("--case both --json " + walls, dir);
     ASSERT_EQ(pair.Status, 0) << pair.Err;
-    const Result ordinary = RunCli("--set RadioGroup5=0 --json " + walls, dir);
+    // The ordinary case: the click on 常時 with the ordinary allowable stresses of σck 18
+    // in place of the seismic ones the walls were saved with.
+    const Result ordinary =
+        RunCli("--set RadioGroup5=0 --set Edit23=4.50 --set Edit24=0.22 --set Edit25=0.33 --json " + walls, dir);
     ASSERT_EQ(ordinary.Status, 0) << ordinary.Err;
     const Result seismic = RunCli("--json " + walls, dir);
     ASSERT_EQ(seismic.Status, 0) << seismic.Err;
-    // --case ordinary is the click on 常時, as --set RadioGroup5=0 is.
+    // --case ordinary is the pair's ordinary case.
     const Result chosen = RunCli("--case ordinary --json " + walls, dir);
     EXPECT_EQ(chosen.Out, ordinary.Out);
 
@@ -169,7 +172,7 @@ TEST(CliPair, TheTextDocumentHoldsBothSingleDocumentsUnchanged) {
     const std::string wall = (dir / "wall.dat").string();
     const Result pair = RunCli("--case both --txt " + (dir / "pair.txt").string() + " " + wall, dir);
     ASSERT_EQ(pair.Status, 0) << pair.Err;
-    ASSERT_EQ(RunCli("--set RadioGroup5=0 --txt " + (dir / "o.txt").string() + " " + wall, dir).Status, 0);
+    ASSERT_EQ(RunCli("--case ordinary --txt " + (dir / "o.txt").string() + " " + wall, dir).Status, 0);
     ASSERT_EQ(RunCli("--txt " + (dir / "s.txt").string() + " " + wall, dir).Status, 0);
     const std::string bytes = Contents(dir / "pair.txt");
     const std::string o = Contents(dir / "o.txt"), s = Contents(dir / "s.txt");
@@ -224,6 +227,24 @@ TEST(CliPair, RefusalsNameTheirCase) {
     const Result unknown = RunCli("--case sometimes", dir);
     EXPECT_NE(unknown.Status, 0);
     EXPECT_NE(unknown.Err.find("--case"), std::string::npos) << unknown.Err;
+}
+
+// Allowable stresses of the user's own tell nothing of the ordinary case's: the pair and
+// the ordinary case are refused rather than checked with the seismic values.
+TEST(CliPair, OwnAllowableStressesRefuseTheOrdinaryCase) {
+    testing::TempDir dir;
+    SaveSeismicWall(dir / "own.dat", {{"Edit23", "5.00"}, {"Edit24", "0.30"}, {"Edit25", "0.40"}});
+    const std::string wall = Quoted(dir / "own.dat");
+    for (const char* which : {"both", "ordinary"}) {
+        const Result r = RunCli(std::string("--case ") + which + " --json " + wall, dir);
+        EXPECT_EQ(r.Status, 1) << which;
+        EXPECT_TRUE(r.Out.empty()) << which;
+        EXPECT_NE(r.Err.find("常時の許容応力度を決められません。"), std::string::npos) << which << ": " << r.Err;
+    }
+    // The seismic case alone runs with them as entered.
+    const Result seismic = RunCli("--case seismic --json " + wall, dir);
+    ASSERT_EQ(seismic.Status, 0) << seismic.Err;
+    EXPECT_EQ(JsonLines(seismic.Out).at(0)["SigmaCa"], 5.0);
 }
 
 }  // namespace

@@ -44,9 +44,14 @@ TEST(PairRun, TheOrdinaryCaseIsTheClickOnJoujiAndTheStressesFollow) {
     EXPECT_FALSE(o.State("Edit61").Enabled);
     EXPECT_FALSE(o.State("RadioGroup9").Enabled);
     EXPECT_FALSE(o.State("TabSheet7").Visible);
-    // Everything else as entered, the allowable stresses the run reads included.
-    for (const char* box : {"Edit14", "Edit15", "Edit23", "Edit24", "Edit25", "Edit31"})
+    // Everything else as entered, but the allowable stresses: the seismic ones raised by
+    // half give way to the ordinary ones of the same σck.
+    for (const char* box : {"Edit14", "Edit15", "Edit50", "Edit31"})
         EXPECT_EQ(o.Text(box), w.Conditions.Controls().Text(box)) << box;
+    EXPECT_EQ(p.Stresses, OrdinaryStresses::FromTable);
+    EXPECT_EQ(o.Text("Edit23"), "4.50");
+    EXPECT_EQ(o.Text("Edit24"), "0.22");
+    EXPECT_EQ(o.Text("Edit25"), "0.33");
     EXPECT_EQ(p.Ordinary.Stresses.Controls().Index(allowable_stress::kDesignCase), 0);
 
     // The seismic case is the windows as they stand.
@@ -56,6 +61,66 @@ TEST(PairRun, TheOrdinaryCaseIsTheClickOnJoujiAndTheStressesFollow) {
     bool refused = true;
     EXPECT_TRUE(Findings(p, refused).empty());
     EXPECT_FALSE(refused);
+}
+
+// The ordinary case's members are never checked with the seismic stresses: the table's
+// seismic values are replaced by its ordinary ones, ordinary values (the seismic ones not
+// yet transferred) are kept, and values of the user's own refuse the pair.
+TEST(PairRun, TheOrdinaryCaseNeverKeepsTheSeismicAllowableStresses) {
+    struct StressCase {
+        const char* Name;
+        const char* SigmaCk;
+        const char* Ca;
+        const char* Cat;
+        const char* Tau;
+        OrdinaryStresses Expected;
+        const char* OrdinaryCa;  // what the ordinary case computes with
+        const char* OrdinaryCat;
+        const char* OrdinaryTau;
+    };
+    const StressCase cases[] = {
+        {"seismic table values of 18", "18", "6.75", "0.34", "0.50", OrdinaryStresses::FromTable, "4.50", "0.22", "0.33"},
+        {"seismic table values of 24", "24", "8.25", "0.45", "0.58", OrdinaryStresses::FromTable, "5.50", "0.30", "0.39"},
+        {"ordinary values kept", "21", "5.25", "0.26", "0.36", OrdinaryStresses::AsEntered, "5.25", "0.26", "0.36"},
+        {"as typed, 4.5 for 4.50", "18", "4.5", "0.22", "0.33", OrdinaryStresses::AsEntered, "4.5", "0.22", "0.33"},
+        {"values of one's own", "18", "5.00", "0.30", "0.40", OrdinaryStresses::Unknown, "5.00", "0.30", "0.40"},
+    };
+    for (const StressCase& c : cases) {
+        SeismicWindows w;
+        w.Conditions.SetText("Edit50", c.SigmaCk);
+        w.Conditions.SetText("Edit23", c.Ca);
+        w.Conditions.SetText("Edit24", c.Cat);
+        w.Conditions.SetText("Edit25", c.Tau);
+        const PairInputs p = PairInputsOf(w.Conditions, w.Stresses);
+        EXPECT_EQ(p.Stresses, c.Expected) << c.Name;
+        const ControlStore& o = p.Ordinary.Conditions.Controls();
+        EXPECT_EQ(o.Text("Edit23"), c.OrdinaryCa) << c.Name;
+        EXPECT_EQ(o.Text("Edit24"), c.OrdinaryCat) << c.Name;
+        EXPECT_EQ(o.Text("Edit25"), c.OrdinaryTau) << c.Name;
+        // The seismic case keeps what was entered.
+        EXPECT_EQ(p.Seismic.Conditions.Controls().Text("Edit23"), c.Ca) << c.Name;
+
+        bool refused = false;
+        const auto found = Findings(p, refused);
+        if (c.Expected == OrdinaryStresses::Unknown) {
+            EXPECT_TRUE(refused) << c.Name;
+            ASSERT_EQ(found.size(), 1u) << c.Name;
+            EXPECT_EQ(found[0].Case, DesignCase::Ordinary);
+            EXPECT_EQ(found[0].Finding.Message, kPairStressesUnknownMessage);
+        } else {
+            EXPECT_FALSE(refused) << c.Name;
+            // The ordinary case is the single run of those stresses, field for field.
+            DesignConditionsForm single = w.Conditions;
+            single.SetIndex("RadioGroup5", 0);
+            single.SetText("Edit23", c.OrdinaryCa);
+            single.SetText("Edit24", c.OrdinaryCat);
+            single.SetText("Edit25", c.OrdinaryTau);
+            const PairOutcome pair = RunPair(p);
+            EXPECT_EQ(RunOutcomeToJson(pair.Ordinary, "").dump(),
+                      RunOutcomeToJson(RunCalculation(single.Controls()), "").dump())
+                << c.Name;
+        }
+    }
 }
 
 // Nothing of the pair reaches the user's windows: making the copies, validating and
