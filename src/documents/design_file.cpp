@@ -127,8 +127,9 @@ public:
     std::string Next() {
         ++number_;
         if (position_ >= bytes_.size()) return {};
-        std::size_t end = bytes_.find_first_of("\r\n", position_);
-        if (end == std::string_view::npos) end = bytes_.size();
+        // A plain scan: find_first_of searches its set once per byte.
+        std::size_t end = position_;
+        while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
         const std::string_view raw = bytes_.substr(position_, end - position_);
         position_ = end;
         if (position_ < bytes_.size() && bytes_[position_++] == '\r' &&
