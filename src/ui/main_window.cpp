@@ -36,6 +36,7 @@
 #include "ui/qt_text.h"
 #include "ui/report_printer.h"
 #include "ui/results_window.h"
+#include "ui/sizing_dialog.h"
 #include "ui/soil_tables_window.h"
 #include "verify/verification_report.h"
 
@@ -256,6 +257,7 @@ void MainWindow::BuildMenu() {
     QMenu* run = top("R1", "実行(&R)");
     AddItem(run, "N13", "1.計算開始", [this] { RunAtOnce(); });
     AddItem(run, "N14", "2.常時・地震時一括計算", [this] { RunPairWithQuestion(); });
+    AddItem(run, "N37", "3.寸法自動設定...", [this] { ShowSizingDialog(); });
 
     QMenu* system = top("S1", "システム(&S)");
     AddItem(system, "N24", "2.このシステムは...", [this] { ShowInformation(); });
@@ -531,6 +533,23 @@ void MainWindow::ExportDeliveryPdfCommand() {
     }
     const std::vector<int> pages = PrintAllPages(ReadSlabMenuConditions(conditions_.Controls()));
     ExportDeliveryPdf(SingleDeliveryDocument(results_, pages, slabMenu_, projectTitle_), *dialogs_, target);
+}
+
+SizingDialog* MainWindow::ShowSizingDialog() {
+    // Modal without a nested event loop: the windows stay as they are while it is open,
+    // and 適用 writes the candidate into them through the form, as typing would.
+    auto* dialog = new SizingDialog(
+        conditions_, allowableStress_,
+        [this](const std::vector<std::pair<std::string, std::string>>& apply) {
+            for (const auto& [name, text] : apply) conditions_.SetValue(name, text);
+            conditions_.RedrawFigures();
+            conditionsWindow_->SyncFromModel();
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    return dialog;
 }
 
 void MainWindow::ShowDesignConditions() {

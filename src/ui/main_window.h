@@ -43,6 +43,7 @@ class KeypadWindow;
 class QtDialogs;
 class ReportPrinter;
 class ResultsWindow;
+class SizingDialog;
 class SoilTablesWindow;
 
 class MainWindow final : public QMainWindow {
@@ -103,6 +104,9 @@ public:
     // the seismic conditions (the windows stay as they are); the results window shows
     // the ordinary case first, its case selector and the page "照査結果一覧".
     RunStatus RunPairWithQuestion();
+    // "3.寸法自動設定...": the sizing dialog over the windows as they stand; its 適用 writes
+    // the chosen candidate into the design conditions. Deleted when closed.
+    SizingDialog* ShowSizingDialog();
     // The documents of the last run when it was a pair run, else null.
     const PairDocuments* Pair() const { return pair_.get(); }
     void ExportTextCommand();
