@@ -389,5 +389,22 @@ TEST_F(DialogsAboveTest, InformationWindowOpensAboveTheOnTopWindows) {
     ExpectAboveAndFocused({LookAt(info)}, OnTop({&window_->ConditionsWindow(), &window_->GroundDiagram()}));
 }
 
+// 寸法自動設定 writes into the design-conditions window, which stays on top: the dialog
+// opens above it, with the focus.
+TEST_F(DialogsAboveTest, SizingDialogOpensAboveTheOnTopWindows) {
+    ASSERT_NO_FATAL_FAILURE(Activate(*window_));
+    window_->findChild<QAction*>(QStringLiteral("N37"))->trigger();
+    auto* dialog = window_->findChild<QWidget*>(QStringLiteral("SizingDialog"));
+    ASSERT_NE(dialog, nullptr);
+    (void)QTest::qWaitFor(
+        [dialog] {
+            const Sight s = LookAt(*dialog);
+            return s.Managed && s.Focused;
+        },
+        kSettleMs);
+    SaveScreen();
+    ExpectAboveAndFocused({LookAt(*dialog)}, OnTop({&window_->ConditionsWindow(), &window_->GroundDiagram()}));
+}
+
 }  // namespace
 }  // namespace stelvar::ui
