@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
+#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -40,6 +41,7 @@
 #include "ui/qt_translations.h"
 #include "ui/report_printer.h"
 #include "ui/results_window.h"
+#include "ui/sizing_dialog.h"
 #include "ui/soil_tables_window.h"
 #include "ui/wall_figure.h"
 
@@ -358,6 +360,24 @@ int main(int argc, char** argv) {
                        QStringLiteral("42_pair_printed_summary"), QStringLiteral("pair run: printed summary page"));
     } else {
         std::fprintf(stderr, "stelvar-screenshots: the pair run did not show its summary\n");
+    }
+
+    // What makes the pair pass, asked on its summary page, then the sizing dialog's scan
+    // of the crest width with the smallest passing value highlighted.
+    if (results.GuidanceButton() != nullptr && results.GuidanceButton()->isEnabled()) {
+        if (auto* pages = results.findChild<QTabWidget*>(QStringLiteral("PageControl1")))
+            pages->setCurrentWidget(results.findChild<QWidget*>(QStringLiteral("TabSheetSummary")));
+        results.GuidanceButton()->click();
+        Settle(100);
+        shots.Save(results, QStringLiteral("43_pair_guidance"), QStringLiteral("pair run: 全照査OKとなる寸法"));
+    }
+    if (stelvar::ui::SizingDialog* sizing = window.ShowSizingDialog()) {
+        if (auto* box = sizing->findChild<QComboBox*>(QStringLiteral("BoxChoice")))
+            box->setCurrentIndex(box->findText(QStringLiteral("天端幅")));
+        sizing->Run();
+        Settle(200);
+        shots.Save(*sizing, QStringLiteral("44_sizing_dialog"), QStringLiteral("寸法自動設定, crest width of the pair"));
+        sizing->close();
     }
 
     for (const auto& entry : dialogs.Shown()) {
