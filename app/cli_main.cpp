@@ -453,6 +453,7 @@ int RunInputs(const std::vector<std::optional<std::string>>& runs, unsigned jobs
     std::vector<InputPrinted> printed(runs.size());
     std::mutex mutex;
     std::condition_variable done;
+    std::size_t awaited = 0;  // the input the printing waits for; only its end wakes it
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i; (i = next++) < runs.size();) {
@@ -467,21 +468,24 @@ int RunInputs(const std::vector<std::optional<std::string>>& runs, unsigned jobs
             p.Out = std::move(out).str();
             p.Err = std::move(err).str();
             p.Done = true;
+            bool wake = false;
             {
                 const std::lock_guard<std::mutex> lock(mutex);
                 printed[i] = std::move(p);
+                wake = i == awaited;
             }
-            done.notify_all();
+            if (wake) done.notify_one();
         }
     };
     std::vector<std::jthread> workers;
     for (std::size_t k = 0; k < std::min<std::size_t>(jobs, runs.size()); ++k) workers.emplace_back(work);
-    for (InputPrinted& slot : printed) {
+    for (std::size_t i = 0; i < printed.size(); ++i) {
         InputPrinted p;
         {
             std::unique_lock<std::mutex> lock(mutex);
-            done.wait(lock, [&] { return slot.Done; });
-            p = std::move(slot);
+            awaited = i;
+            done.wait(lock, [&] { return printed[i].Done; });
+            p = std::move(printed[i]);
         }
         if (p.Escaped) {
             next = runs.size();
