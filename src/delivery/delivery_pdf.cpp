@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "documents/file_io.h"
+#include "documents/page_painter.h"
 #include "documents/pair_export.h"
 #include "pdf/pdf_export.h"
 #include "report/chart_renderer.h"
@@ -23,25 +24,17 @@ namespace stelvar {
 namespace {
 
 // ---------------------------------------------------------------------------------------
-// The page as the print preview paints it (ui/report_printer.cpp), on a cairo context in
-// page pixels. The placements below are the preview's, so that the file and the preview
-// show the same page.
+// The page on a cairo context in page pixels, placed by PaintPrintedPage as the preview
+// places it.
 
 // A4 in PDF points.
 constexpr double kSheetWidth = 595.2756;
 constexpr double kSheetHeight = 841.8898;
 
-// The Japanese faces stand 0.88 em above their base line (as the chart canvas places
-// them); a text placed by its top-left corner is placed by its em box.
+// The chart canvas places a text by its em box: the Japanese faces stand 0.88 em above
+// their base line and 0.12 em below it.
 constexpr double kEmAboveBase = 0.88;
 constexpr double kEmBelowBase = 0.12;
-constexpr double kCellTextGap = 3.0;
-constexpr double kTableTitleGap = 3.0;
-constexpr double kCellPadding = 1.5;
-
-// The report lines are aligned on half-width cells, so the blocks are set in the
-// fixed-pitch face.
-constexpr std::string_view kTextBlockFont = "ＭＳ ゴシック";
 
 // The installed face for a font the system names, with the proportional Japanese face
 // behind it, never a face without Japanese glyphs.
@@ -240,176 +233,63 @@ private:
     CanvasFont font_;
 };
 
-void Rule(cairo_t* cr) {
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_set_line_width(cr, 1.0);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-    cairo_set_dash(cr, nullptr, 0, 0);
-}
+// The page placement (documents/page_painter.h) on cairo in page pixels.
+class CairoPageSurface : public PageSurface {
+public:
+    CairoPageSurface(cairo_t* cr, TextSetter& text) : cr_(cr), text_(text) {}
 
-void DrawTextAt(cairo_t* cr, TextSetter& text, std::string_view font, int height, double left, double top,
-                std::string_view s) {
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    text.SetFont(font, height);
-    text.Draw(left, top + kEmAboveBase * height, s);
-}
-
-void DrawTitleBand(cairo_t* cr, TextSetter& text, const PrintedPage& page) {
-    const double bandRight = kTitleBandLeft + page.TitleBandWidth;
-    const double bandBottom = kTitleBandTop + kTitleBandHeight;
-    Rule(cr);
-    cairo_move_to(cr, kTitleBandLeft, bandBottom);
-    cairo_line_to(cr, bandRight, bandBottom);
-    cairo_stroke(cr);
-
-    double titleTop = kTitleBandTop + kTitleTopInBand;
-    double titleLeft = kTitleBandLeft + kTitleLeftInBand;
-    if (page.TitleCentred) {
-        text.SetFont(kPageFontName, page.TitleFontHeight);
-        const double width = text.Width(page.Title);
-        titleLeft = kTitleBandLeft + (page.TitleBandWidth - width) / 2;
-        titleTop = kTitleBandTop + (kTitleBandHeight - page.TitleFontHeight) / 2.0;
+    void Rule(CanvasPoint from, CanvasPoint to) override {
+        UseRulePen();
+        cairo_move_to(cr_, from.X, from.Y);
+        cairo_line_to(cr_, to.X, to.Y);
+        cairo_stroke(cr_);
     }
-    DrawTextAt(cr, text, kPageFontName, page.TitleFontHeight, titleLeft, titleTop, page.Title);
-
-    if (!page.TitleNote.empty()) {
-        // At the right end of the band, on the title's base line.
-        text.SetFont(kPageFontName, page.TitleNoteFontHeight);
-        const double width = text.Width(page.TitleNote);
-        const double baseline = titleTop + kEmAboveBase * page.TitleFontHeight;
-        text.Draw(bandRight - kTitleLeftInBand - width, baseline, page.TitleNote);
+    void RuleRectangle(const CanvasRect& rect) override {
+        UseRulePen();
+        cairo_rectangle(cr_, rect.Left, rect.Top, rect.Width(), rect.Height());
+        cairo_stroke(cr_);
     }
-}
-
-// The characters of a UTF-8 line, each as its own bytes.
-std::vector<std::string_view> Characters(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        const auto lead = static_cast<unsigned char>(line[i]);
-        std::size_t n = 1;
-        if (lead >= 0xF0)
-            n = 4;
-        else if (lead >= 0xE0)
-            n = 3;
-        else if (lead >= 0xC0)
-            n = 2;
-        n = std::min(n, line.size() - i);
-        out.push_back(line.substr(i, n));
-        i += n;
+    void SetFont(std::string_view systemName, int pixelHeight) override { text_.SetFont(systemName, pixelHeight); }
+    double TextWidth(std::string_view text) override { return text_.Width(text); }
+    void Text(std::string_view text, CanvasPoint at, CanvasPoint origin, double narrower) override {
+        cairo_save(cr_);
+        cairo_set_source_rgb(cr_, 0, 0, 0);
+        cairo_translate(cr_, origin.X, origin.Y);
+        if (narrower != 1.0) cairo_scale(cr_, narrower, 1.0);
+        text_.Draw(at.X, at.Y, text);
+        cairo_restore(cr_);
     }
-    return out;
-}
-
-// A report line on its grid of half-width cells, each character centred in its cells,
-// so that a glyph narrower than its cells does not pull the rest of the line out of its
-// columns. The glyphs are set a twelfth smaller than the font height, the cells stay
-// those of the font height (the preview sets them so, lines touching otherwise).
-void DrawTextBlock(cairo_t* cr, TextSetter& text, const PrintedTextBlock& block) {
-    const int h = std::abs(block.FontHeight);
-    if (h == 0 || block.Lines.empty()) return;
-    const int glyphHeight = std::max(1, static_cast<int>(std::lround(h * 12.0 / 13.0)));
-    const double half = h / 2.0;
-    cairo_save(cr);
-    cairo_translate(cr, block.Left, block.Top);
-    if (block.Condense < 1.0) cairo_scale(cr, block.Condense, 1.0);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    text.SetFont(kTextBlockFont, glyphHeight);
-    for (std::size_t i = 0; i < block.Lines.size(); ++i) {
-        const double baseline = static_cast<double>(i) * h + kEmAboveBase * h;
-        double x = 0;
-        for (std::string_view c : Characters(block.Lines[i])) {
-            const double slot = TextCells(c) * half;
-            if (c != " " && c != "\u3000") text.Draw(x + (slot - text.Width(c)) / 2, baseline, c);
-            x += slot;
-        }
-    }
-    cairo_restore(cr);
-}
-
-// The table figure: the frame of its plot, the rules, the cell texts above their points
-// and the title over it; axis values map one to one onto pixels, y upward from the top
-// rule, the plot in the middle of the figure.
-void DrawTableFigure(cairo_t* cr, TextSetter& text, const PrintedTable& table) {
-    const Chart& f = table.Figure;
-    const double gridWidth = f.Bottom.Max - f.Bottom.Min;
-    const double gridHeight = f.Left.Max - f.Left.Min;
-    if (f.Series.size() < 3 || gridWidth <= 0 || gridHeight <= 0) return;
-    const double plotLeft = table.Left + (table.Width - gridWidth) / 2;
-    const double plotTop = table.Top + (table.Height - gridHeight) / 2;
-    const auto mapX = [&](const SeriesPoint& p) { return plotLeft + (p.X - f.Bottom.Min); };
-    const auto mapY = [&](const SeriesPoint& p) { return plotTop + (f.Left.Max - p.Y); };
-
-    cairo_save(cr);
-    Rule(cr);
-    cairo_rectangle(cr, plotLeft, plotTop, gridWidth, gridHeight);
-    cairo_stroke(cr);
-    for (std::size_t k = 0; k < 2; ++k) {
-        const ChartSeries& rules = f.Series[k];
-        for (std::size_t i = 1; i < rules.Points.size(); ++i) {
-            cairo_move_to(cr, mapX(rules.Points[i - 1]), mapY(rules.Points[i - 1]));
-            cairo_line_to(cr, mapX(rules.Points[i]), mapY(rules.Points[i]));
-            cairo_stroke(cr);
-        }
+    void WithCanvasAt(double left, double top, const std::function<void(Canvas&)>& draw) override {
+        cairo_save(cr_);
+        cairo_translate(cr_, left, top);
+        CairoCanvas canvas(cr_, text_);
+        draw(canvas);
+        cairo_restore(cr_);
     }
 
-    // The column edges: a cell text wider than its column is set narrower instead of
-    // running over the rules.
-    std::vector<double> edges = {f.Bottom.Min};
-    for (const SeriesPoint& p : f.Series[1].Points) edges.push_back(p.X);
-    std::sort(edges.begin(), edges.end());
-    const auto room = [&edges](double x) {
-        const auto hi = std::upper_bound(edges.begin(), edges.end(), x);
-        if (hi == edges.begin() || hi == edges.end()) return 0.0;
-        return *hi - *std::prev(hi) - 2 * kCellPadding;
-    };
-
-    text.SetFont(kPageFontName, kTableFontHeight);
-    for (const SeriesPoint& p : f.Series[2].Points) {
-        if (p.Label.empty()) continue;
-        const double width = text.Width(p.Label);
-        const double available = room(p.X);
-        cairo_save(cr);
-        cairo_translate(cr, mapX(p), mapY(p) - kCellTextGap - kEmBelowBase * kTableFontHeight);
-        if (available > 0 && width > available) cairo_scale(cr, available / width, 1.0);
-        text.Draw(-width / 2, 0, p.Label);
-        cairo_restore(cr);
+private:
+    void UseRulePen() {
+        cairo_set_source_rgb(cr_, 0, 0, 0);
+        cairo_set_line_width(cr_, 1.0);
+        cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
+        cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+        cairo_set_dash(cr_, nullptr, 0, 0);
     }
-    if (!f.Title.empty())
-        text.Draw(plotLeft + (gridWidth - text.Width(f.Title)) / 2,
-                  plotTop - kTableTitleGap - kEmBelowBase * kTableFontHeight, f.Title);
-    cairo_restore(cr);
-}
 
-void DrawFigure(cairo_t* cr, TextSetter& text, const PrintedFigure& figure) {
-    cairo_save(cr);
-    cairo_translate(cr, figure.Left, figure.Top);
-    CairoCanvas canvas(cr, text);
-    DrawChart(figure.Figure, canvas, figure.Width, figure.Height);
-    cairo_restore(cr);
-}
+    cairo_t* cr_;
+    TextSetter& text_;
+};
 
+// A4 in PDF points holds the page's pixels at 72/96, less a hair so that the height fits
+// exactly as the printer's page does.
 void PaintPage(cairo_t* cr, TextSetter& text, const PrintedPage& page) {
     const double scale = std::min(kSheetWidth / kPrintedPageWidth, kSheetHeight / kPrintedPageHeight);
     cairo_save(cr);
     cairo_scale(cr, scale, scale);
     cairo_rectangle(cr, 0, 0, kPrintedPageWidth, kPrintedPageHeight);
     cairo_clip(cr);
-
-    cairo_save(cr);
-    Rule(cr);
-    cairo_rectangle(cr, kFrameLeft, kFrameTop, kFrameRight - kFrameLeft, kFrameBottom - kFrameTop);
-    cairo_stroke(cr);
-    DrawTitleBand(cr, text, page);
-    cairo_restore(cr);
-
-    for (const PrintedTextBlock& b : page.Texts) DrawTextBlock(cr, text, b);
-    for (const PrintedTable& t : page.Tables) DrawTableFigure(cr, text, t);
-    for (const PrintedFigure& f : page.Figures) DrawFigure(cr, text, f);
-    for (const PrintedHeading& h : page.Headings)
-        DrawTextAt(cr, text, kPageFontName, h.FontHeight, h.Left, h.Top, h.Text);
-    if (!page.PageLabel.empty())
-        DrawTextAt(cr, text, kPageFontName, kPageFontHeight, kPageLabelLeft, kPageLabelTop, page.PageLabel);
+    CairoPageSurface surface(cr, text);
+    PaintPrintedPage(page, surface);
     cairo_restore(cr);
 }
 

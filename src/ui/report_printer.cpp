@@ -12,28 +12,13 @@
 #include <iterator>
 #include <vector>
 
-#include "report/chart_renderer.h"
+#include "documents/page_painter.h"
 #include "ui/qpainter_canvas.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_text.h"
 
 namespace stelvar::ui {
 namespace {
-
-// The Japanese faces stand 0.88 em above their base line (as the chart canvas places
-// them); a text placed by its top-left corner is placed by its em box.
-constexpr double kEmAboveBase = 0.88;
-constexpr double kEmBelowBase = 0.12;
-// Between a cell's text and the rule under it.
-constexpr double kCellTextGap = 3.0;
-// Between a table's title and its top rule.
-constexpr double kTableTitleGap = 3.0;
-// Free room kept on either side of a cell's text.
-constexpr double kCellPadding = 1.5;
-
-// The report lines are aligned on half-width cells (a full-width character is two), so
-// the blocks are set in the fixed-pitch face the results window's lists use.
-constexpr std::string_view kTextBlockFont = "ＭＳ ゴシック";
 
 QPen RulePen() {
     QPen pen(Qt::black);
@@ -42,143 +27,60 @@ QPen RulePen() {
     return pen;
 }
 
-void DrawTextAt(QPainter& painter, const QFont& font, double left, double top, int height,
-                const QString& text) {
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(left, top + kEmAboveBase * height), text);
-}
+// The page placement (documents/page_painter.h) on a QPainter in page pixels: rules on
+// whole pixels without antialiasing, texts in the installed Japanese faces.
+class QPainterPageSurface : public PageSurface {
+public:
+    explicit QPainterPageSurface(QPainter& painter) : painter_(painter) {}
 
-void DrawTitleBand(QPainter& painter, const PrintedPage& page) {
-    const double bandRight = kTitleBandLeft + page.TitleBandWidth;
-    const double bandBottom = kTitleBandTop + kTitleBandHeight;
-    painter.setPen(RulePen());
-    painter.drawLine(QPointF(kTitleBandLeft, bandBottom), QPointF(bandRight, bandBottom));
-
-    const QFont font = QtFont(kPageFontName, page.TitleFontHeight);
-    const QString title = ToQString(page.Title);
-    double titleTop = kTitleBandTop + kTitleTopInBand;
-    double titleLeft = kTitleBandLeft + kTitleLeftInBand;
-    if (page.TitleCentred) {
-        const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(title);
-        titleLeft = kTitleBandLeft + (page.TitleBandWidth - width) / 2;
-        titleTop = kTitleBandTop + (kTitleBandHeight - page.TitleFontHeight) / 2.0;
+    void Rule(CanvasPoint from, CanvasPoint to) override {
+        UseRulePen();
+        painter_.drawLine(QPointF(from.X, from.Y), QPointF(to.X, to.Y));
+        painter_.restore();
     }
-    DrawTextAt(painter, font, titleLeft, titleTop, page.TitleFontHeight, title);
-
-    if (!page.TitleNote.empty()) {
-        // At the right end of the band, on the title's base line.
-        const QFont small = QtFont(kPageFontName, page.TitleNoteFontHeight);
-        const QString note = ToQString(page.TitleNote);
-        const double width = QFontMetricsF(small, painter.device()).horizontalAdvance(note);
-        const double baseline = titleTop + kEmAboveBase * page.TitleFontHeight;
-        painter.setFont(small);
-        painter.drawText(QPointF(bandRight - kTitleLeftInBand - width, baseline), note);
+    void RuleRectangle(const CanvasRect& rect) override {
+        UseRulePen();
+        painter_.drawRect(QRectF(rect.Left, rect.Top, rect.Width(), rect.Height()));
+        painter_.restore();
     }
-}
-
-// A report line on its grid of half-width cells; each character centred in its cells,
-// so that a glyph narrower than its cells (Greek letters, the middle dot) does not pull
-// the rest of the line out of its columns.
-void DrawTextBlock(QPainter& painter, const PrintedTextBlock& block) {
-    const int h = std::abs(block.FontHeight);
-    if (h == 0 || block.Lines.empty()) return;
-    // The lines follow each other at the font height with no leading, and this face's
-    // glyphs fill their em box more fully than the named face's: set at the full height
-    // neighbouring lines would touch. The glyphs are set a twelfth smaller; the cells,
-    // and so the alignment and the block's height, stay those of the font height.
-    const QFont font = QtFont(kTextBlockFont, std::max(1, static_cast<int>(std::lround(h * 12.0 / 13.0))));
-    const QFontMetricsF metrics(font, painter.device());
-    const double half = h / 2.0;
-    painter.save();
-    painter.translate(block.Left, block.Top);
-    if (block.Condense < 1.0) painter.scale(block.Condense, 1.0);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    for (std::size_t i = 0; i < block.Lines.size(); ++i) {
-        const double baseline = static_cast<double>(i) * h + kEmAboveBase * h;
-        double x = 0;
-        for (char32_t c : ToQString(block.Lines[i]).toUcs4()) {
-            const QString s = QString::fromUcs4(&c, 1);
-            const double slot = TextCells(FromQString(s)) * half;
-            if (c != U' ' && c != U'\u3000')
-                painter.drawText(QPointF(x + (slot - metrics.horizontalAdvance(s)) / 2, baseline), s);
-            x += slot;
+    void SetFont(std::string_view systemName, int pixelHeight) override {
+        font_ = QtFont(systemName, pixelHeight);
+    }
+    double TextWidth(std::string_view text) override {
+        return QFontMetricsF(font_, painter_.device()).horizontalAdvance(ToQString(text));
+    }
+    void Text(std::string_view text, CanvasPoint at, CanvasPoint origin, double narrower) override {
+        painter_.setFont(font_);
+        painter_.setPen(Qt::black);
+        if (origin == CanvasPoint{} && narrower == 1.0) {
+            painter_.drawText(QPointF(at.X, at.Y), ToQString(text));
+            return;
         }
+        painter_.save();
+        painter_.translate(origin.X, origin.Y);
+        if (narrower != 1.0) painter_.scale(narrower, 1.0);
+        painter_.drawText(QPointF(at.X, at.Y), ToQString(text));
+        painter_.restore();
     }
-    painter.restore();
-}
-
-// The table figure: the frame of its plot, the rules, the cell texts above their points
-// and the title over it. Axis values map one to one onto pixels, y upward from the top
-// rule; the plot stands in the middle of the figure.
-void DrawTableFigure(QPainter& painter, const PrintedTable& table) {
-    const Chart& f = table.Figure;
-    const double gridWidth = f.Bottom.Max - f.Bottom.Min;
-    const double gridHeight = f.Left.Max - f.Left.Min;
-    if (f.Series.size() < 3 || gridWidth <= 0 || gridHeight <= 0) return;
-    const double plotLeft = table.Left + (table.Width - gridWidth) / 2;
-    const double plotTop = table.Top + (table.Height - gridHeight) / 2;
-    const auto map = [&](const SeriesPoint& p) {
-        return QPointF(plotLeft + (p.X - f.Bottom.Min), plotTop + (f.Left.Max - p.Y));
-    };
-
-    painter.save();
-    // Rules on whole pixels, crisp at 96 per inch.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(RulePen());
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(plotLeft, plotTop, gridWidth, gridHeight));
-    for (std::size_t k = 0; k < 2; ++k) {
-        const ChartSeries& rules = f.Series[k];
-        for (std::size_t i = 1; i < rules.Points.size(); ++i)
-            painter.drawLine(map(rules.Points[i - 1]), map(rules.Points[i]));
+    void WithCanvasAt(double left, double top, const std::function<void(Canvas&)>& draw) override {
+        painter_.save();
+        painter_.translate(left, top);
+        QPainterCanvas canvas(painter_);
+        draw(canvas);
+        painter_.restore();
     }
-    painter.setRenderHint(QPainter::Antialiasing, true);
 
-    // The column edges, so that a cell text wider than its column can be set narrower
-    // instead of running over the rules.
-    std::vector<double> edges = {f.Bottom.Min};
-    for (const SeriesPoint& p : f.Series[1].Points) edges.push_back(p.X);
-    std::sort(edges.begin(), edges.end());
-    const auto room = [&edges](double x) {
-        const auto hi = std::upper_bound(edges.begin(), edges.end(), x);
-        if (hi == edges.begin() || hi == edges.end()) return 0.0;
-        return *hi - *std::prev(hi) - 2 * kCellPadding;
-    };
-
-    const QFont font = QtFont(kPageFontName, kTableFontHeight);
-    const QFontMetricsF metrics(font, painter.device());
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    for (const SeriesPoint& p : f.Series[2].Points) {
-        if (p.Label.empty()) continue;
-        const QString text = ToQString(p.Label);
-        const QPointF at = map(p);
-        const double width = metrics.horizontalAdvance(text);
-        const double available = room(p.X);
-        painter.save();
-        painter.translate(at.x(), at.y() - kCellTextGap - kEmBelowBase * kTableFontHeight);
-        if (available > 0 && width > available) painter.scale(available / width, 1.0);
-        painter.drawText(QPointF(-width / 2, 0), text);
-        painter.restore();
+private:
+    void UseRulePen() {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setPen(RulePen());
+        painter_.setBrush(Qt::NoBrush);
     }
-    if (!f.Title.empty()) {
-        const QString title = ToQString(f.Title);
-        painter.drawText(QPointF(plotLeft + (gridWidth - metrics.horizontalAdvance(title)) / 2,
-                                 plotTop - kTableTitleGap - kEmBelowBase * kTableFontHeight),
-                         title);
-    }
-    painter.restore();
-}
 
-void DrawFigure(QPainter& painter, const PrintedFigure& figure) {
-    painter.save();
-    painter.translate(figure.Left, figure.Top);
-    QPainterCanvas canvas(painter);
-    DrawChart(figure.Figure, canvas, figure.Width, figure.Height);
-    painter.restore();
-}
+    QPainter& painter_;
+    QFont font_;
+};
 
 QString PrinterDescription(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat)
@@ -200,22 +102,8 @@ void PaintReportPage(QPainter& painter, const PrintedPage& page, const QRectF& t
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(RulePen());
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(kFrameLeft, kFrameTop, kFrameRight - kFrameLeft, kFrameBottom - kFrameTop));
-    DrawTitleBand(painter, page);
-    painter.restore();
-
-    for (const PrintedTextBlock& b : page.Texts) DrawTextBlock(painter, b);
-    for (const PrintedTable& t : page.Tables) DrawTableFigure(painter, t);
-    for (const PrintedFigure& f : page.Figures) DrawFigure(painter, f);
-    const QFont font = QtFont(kPageFontName, kPageFontHeight);
-    for (const PrintedHeading& h : page.Headings)
-        DrawTextAt(painter, QtFont(kPageFontName, h.FontHeight), h.Left, h.Top, h.FontHeight, ToQString(h.Text));
-    if (!page.PageLabel.empty())
-        DrawTextAt(painter, font, kPageLabelLeft, kPageLabelTop, kPageFontHeight, ToQString(page.PageLabel));
+    QPainterPageSurface surface(painter);
+    PaintPrintedPage(page, surface);
     painter.restore();
 }
 
