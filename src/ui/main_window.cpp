@@ -247,7 +247,7 @@ void MainWindow::BuildMenu() {
     AddItem(edit, "N15", "1.テキスト出力...", [this] { ExportTextCommand(); });
     AddItem(edit, "N2Word1", "2.ﾒﾀﾌｧｲﾙ出力...", [this] { ExportFiguresCommand(); });
     AddItem(edit, "N34", "3.PDF出力...", [this] { ExportPdfCommand(); });
-    AddItem(edit, "N35", "4.電子納品用PDF出力...", [this] { ExportDeliveryPdfCommand(); });
+    AddItem(edit, "N38", "4.電子納品用PDF出力...", [this] { ExportDeliveryPdfCommand(); });
 
     QMenu* show = top("Show1", "表示(&V)");
     AddItem(show, "N12", "1.計算結果", [this] { ShowResults(); });

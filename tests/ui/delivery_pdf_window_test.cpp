@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,11 +62,17 @@ protected:
 };
 
 TEST_F(DeliveryPdfWindowTest, FollowsThePdfExportAndWritesThePrintAllPages) {
-    QAction* item = Item("N35");
+    QAction* item = Item("N38");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(FromQString(item->text()), "4.電子納品用PDF出力...");
     const QList<QAction*> menu = window_->findChild<QMenu*>(QStringLiteral("Edit1"))->actions();
     EXPECT_EQ(menu.indexOf(item), menu.indexOf(Item("N34")) + 1);
+    // Commands are found by their names: no two items of the window share one.
+    std::set<QString> names;
+    for (const QAction* a : window_->findChildren<QAction*>())
+        if (!a->objectName().isEmpty()) {
+            EXPECT_TRUE(names.insert(a->objectName()).second) << FromQString(a->objectName());
+        }
 
     Answer({true});
     QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton17")), Qt::LeftButton);
@@ -95,7 +102,7 @@ TEST_F(DeliveryPdfWindowTest, AfterAPairTheSummaryAndBothCases) {
     ASSERT_EQ(window_->RunPairWithQuestion(), RunStatus::Completed);
 
     Answer({true});
-    Item("N35")->trigger();
+    Item("N38")->trigger();
     ASSERT_TRUE(Texts(Kind::Message).empty()) << Texts(Kind::Message).front();
     const std::string pdf = ReadAll(Target());
     EXPECT_EQ(Count(pdf, "/Type /Page\\b"), 1 + 2 * 12);
@@ -107,7 +114,7 @@ TEST_F(DeliveryPdfWindowTest, AFailureIsShownNamingTheFile) {
     const fs::path missing = dir_.Path() / "gone";
     window_->SetWorkingDirectory(missing);
     Answer({true});
-    Item("N35")->trigger();
+    Item("N38")->trigger();
     ASSERT_EQ(Texts(Kind::Message).size(), 1u);
     EXPECT_NE(Texts(Kind::Message)[0].find((missing / "擁壁計算書.pdf").string()), std::string::npos)
         << Texts(Kind::Message)[0];
