@@ -242,6 +242,7 @@ MissingBearingFactors MissingFactorsOf(const TAntei& a) {
     MissingBearingFactors m;
     m.Nc = loaded && a.C1 != 0.0 && a.Nc == kNoBearingFactor;
     m.Nq = loaded && a.Qover != 0.0 && a.Nq == kNoBearingFactor;
+    m.Ngamma = loaded && a.Gamma1e != 0.0 && a.Ngamma < 0.0;
     return m;
 }
 

@@ -117,10 +117,14 @@ inline constexpr double kNoBearingFactor = -9.0;  // a factor's "no solution"
 // inclination. A factor counts only where its term of qu is there at all: Nc not on
 // ground without cohesion, Nq not without overburden, neither without a loaded width.
 // With one of them missing qu has no value, whatever the engine's sum came to.
+// Nγ has no "no solution" of its own, but its fitted curves, taken beyond the angles
+// they were fitted for (a load leaning steeply toward the backfill), turn negative: a
+// bearing factor below zero is no value either.
 struct MissingBearingFactors {
     bool Nc = false;
     bool Nq = false;
-    bool Any() const { return Nc || Nq; }
+    bool Ngamma = false;
+    bool Any() const { return Nc || Nq || Ngamma; }
 };
 MissingBearingFactors MissingFactorsOf(const TAntei& a);
 

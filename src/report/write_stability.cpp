@@ -12,6 +12,7 @@
 #include <numbers>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/engine.h"
 #include "report/format_number.h"
@@ -294,8 +295,13 @@ std::string BearingFigure(std::string_view pattern, double value, bool none) {
 
 // Names the factors that have no value, for the line after the judgement.
 std::string MissingFactorNames(const MissingBearingFactors& m) {
-    if (m.Nc && m.Nq) return "Nc,Nq";
-    return m.Nc ? "Nc" : "Nq";
+    std::string names;
+    for (const auto& [missing, name] : {std::pair{m.Nc, "Nc"}, std::pair{m.Nq, "Nq"}, std::pair{m.Ngamma, "Nγ"}}) {
+        if (!missing) continue;
+        if (!names.empty()) names += ",";
+        names += name;
+    }
+    return names;
 }
 
 void WriteBearingCapacity(const TAntei& a, const Verdicts& v, ResultsStore& store) {
@@ -346,7 +352,7 @@ void WriteBearingCapacity(const TAntei& a, const Verdicts& v, ResultsStore& stor
     l.Add("      地盤の剪断抵抗角φおよび荷重の傾斜(tanθ)から求められる。");
     l.Add(BearingFigure("      Nc　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nc, missing.Nc));
     l.Add(BearingFigure("      Nq　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nq, missing.Nq));
-    l.Add(FormatNumber("      Nγ　　　　　　　　　　　　　　　　　　　  =0.0", a.Ngamma));
+    l.Add(BearingFigure("      Nγ　　　　　　　　　　　　　　　　　　　  =0.0", a.Ngamma, missing.Ngamma));
     l.Add(FormatNumber("      φ(支持地盤の剪断抵抗角)　　　　　　　　　 =0.0度",
                        static_cast<double>(a.Phi1Deg)));
     l.Add(FormatNumber("      tanθ(荷重の傾斜) = HB／V　　　　　　　　　=0.000", a.TanTheta) +

@@ -13,6 +13,7 @@ constexpr double kLengthM = 100;     // 100 m, depths and heights entered in m
 constexpr double kUnitWeight = 100;  // kN/m3
 constexpr double kLoad = 10000;      // kN, kN/m2: loads, cohesions, bearing capacity
 constexpr double kStress = 100;      // N/mm2, concrete strengths and allowable stresses
+constexpr double kSubmergedReduction = 9;  // kN/m3, taken off a ground's unit weight under water
 
 // Backfill surfaces of the tab strip `TabControl1`.
 constexpr int kFlat = 0;
@@ -48,6 +49,9 @@ std::string Figure(double v) {
 }  // namespace
 
 std::vector<InputRange> RangesRead(const ControlSource& c) {
+    // Under water the bearing capacity takes the grounds' unit weights less a fixed
+    // 9 kN/m3; a lighter ground would weigh less than nothing and make qu negative.
+    const double groundLow = c.Checked("CheckBox3") ? kSubmergedReduction : 0.0;
     std::vector<InputRange> out = {
         {"Edit15", "裏込め土 γs(kN/m3)", 0, kUnitWeight},
         {"Edit14", "裏込め土 φ(度)", 0, kAngle},
@@ -61,8 +65,8 @@ std::vector<InputRange> RangesRead(const ControlSource& c) {
         {"Edit17", "μ", 0, 10},
         {"LabeledEdit7", "根入れ地盤 φ(度)", 0, kAngle},
         {"Edit42", "支持地盤 φ(度)", 0, kAngle},
-        {"LabeledEdit5", "支持地盤 γ1(kN/m3)", 0, kUnitWeight},
-        {"LabeledEdit4", "根入れ地盤 γ2(kN/m3)", 0, kUnitWeight},
+        {"LabeledEdit5", "支持地盤 γ1(kN/m3)", groundLow, kUnitWeight},
+        {"LabeledEdit4", "根入れ地盤 γ2(kN/m3)", groundLow, kUnitWeight},
         {"LabeledEdit3", "根入れ地盤 Df(m)", 0, kLengthM},
         {"LabeledEdit6", "支持地盤 Df'(m)", 0, kLengthM},
         {"Edit1", "載荷重 ｑ(kN/m2)", 0, kLoad},

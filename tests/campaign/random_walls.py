@@ -12,6 +12,7 @@ import json
 import math
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -202,6 +203,7 @@ def run_one(cli, workdir, index, settings, extreme_box):
             problems.append("non-finite token in JSON")
         doc = json.loads(line)
         bad = lost_figures(doc)
+
         if bad:
             problems.append("non-finite JSON fields: " + ", ".join(bad[:8]))
     txt = os.path.join(workdir, f"w{index}.txt")
@@ -210,6 +212,12 @@ def run_one(cli, workdir, index, settings, extreme_box):
         for token in ("nan", "inf"):
             if token in text:
                 problems.append(f"'{token}' in the text document")
+        # qu and qa are printed as figures only where they are values; the number format
+        # puts a negative value's sign before the whole line.
+        for line in text.splitlines():
+            negative = line.startswith("-") or re.search(r"=\s*-\s*[0-9]", line)
+            if ("qu" in line or "qa" in line) and negative:
+                problems.append(f"negative bearing figure in the text document: {line.strip()}")
         os.remove(txt)
     reason = err.strip().splitlines()[-1].split(": ", 2)[-1] if p.returncode == 1 and err.strip() else ""
     return elapsed, p.returncode, problems, args, reason

@@ -246,5 +246,33 @@ TEST(BearingCapacity, NoVerdictOkFromAFactorWithoutValue) {
     EXPECT_TRUE(ComputeVerdicts(a).Bearing);
 }
 
+// A load leaning far toward the backfill takes Nγ's fitted curves beyond their angles,
+// where they turn negative: a negative factor is no value, so qu has none and the check
+// fails; without a ground weight under the base the factor does not matter.
+TEST(BearingCapacity, NegativeNgammaIsNoValue) {
+    for (const double gamma1e : {19.0, 0.0}) {
+        TAntei a;
+        a.PointX[9] = 3.0;
+        a.E = 0.0;
+        a.Vo = 100;
+        a.Ho = -2000;
+        a.Settings.BlockLength = 5.0;
+        a.Phi1 = 10 * kDeg;
+        a.Phi1Deg = 10;
+        a.C2 = 50;
+        a.Gamma1e = gamma1e;
+        a.Gamma2e = 18;
+        a.Df = 1.2;
+        a.DfB = 0.6;
+        a.FsBearReq = 3.0;
+        BearingCapacity(a);
+        ASSERT_LT(a.Ngamma, 0.0);
+        EXPECT_EQ(MissingFactorsOf(a).Ngamma, gamma1e != 0.0) << gamma1e;
+        if (gamma1e != 0.0) {
+            EXPECT_FALSE(ComputeVerdicts(a).Bearing);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace stelvar

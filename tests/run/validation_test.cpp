@@ -293,6 +293,16 @@ TEST(CheckInputs, EveryBoxTheRunReadsIsHeldToItsRange) {
     EXPECT_GE(boxes, 80u);
 }
 
+// Under water the grounds' unit weights lose a fixed 9 kN/m3 in the bearing capacity: a
+// lighter ground would give a negative qu, so the range starts at 9 there.
+TEST(CheckInputs, GroundsUnderWaterWeighAtLeastTheWaterTheyLose) {
+    bool refused = false;
+    auto found = RangeFindings({{"CheckBox3", "TRUE"}, {"LabeledEdit5", "8.9"}, {"LabeledEdit4", "9"}}, refused);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Message, "[支持地盤 γ1(kN/m3)]の値が範囲外です。\r9～100の範囲で入力して下さい。");
+    EXPECT_TRUE(RangeFindings({{"LabeledEdit5", "8.9"}, {"LabeledEdit4", "5"}}, refused).empty());
+}
+
 TEST(CheckInputs, RangeMessagesSayWhatToEnter) {
     bool refused = false;
     auto found = RangeFindings({{"Edit14", "-1e14"}}, refused);
