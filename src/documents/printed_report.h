@@ -3,8 +3,8 @@
 // 96 per inch) with a title band, text blocks, tables and figures at fixed positions,
 // filled at print or preview time from the results store. Nothing is computed here: a
 // text block takes the lines of a list box, a figure the series of a chart, a table the
-// cells of a string grid. Painting a page is the view layer's business; this layer
-// gives the page as data.
+// cells of a string grid. This layer gives the page as data; page_painter.h places it on
+// a device's surface (the preview's and printer's QPainter, the delivery PDF's cairo).
 //
 // Positions are the top-left corners in pixels on the page, y growing downward, except
 // inside a table figure, whose values grow upward from its top rule (y = 0).
