@@ -565,7 +565,8 @@ int main(int argc, char** argv) {
     CLI11_PARSE(app, argc, argv);
 
     if (coefficients->parsed()) {
-        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 || !wmfDir.empty()) {
+        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 ||
+            reportPdf->count() > 0 || !wmfDir.empty()) {
             std::cerr << "stelvar-cli: coefficients takes only its own --set\n";
             return 2;
         }
@@ -587,7 +588,8 @@ int main(int argc, char** argv) {
         }
     }
     if (verify->parsed()) {
-        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 || !wmfDir.empty()) {
+        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 ||
+            reportPdf->count() > 0 || !wmfDir.empty()) {
             std::cerr << "stelvar-cli: verify takes only its own --json, --txt and --pdf\n";
             return 2;
         }
@@ -600,7 +602,8 @@ int main(int argc, char** argv) {
         }
     }
     if (size->parsed()) {
-        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 || !wmfDir.empty()) {
+        if (!inputs.empty() || !sets.empty() || json || txt->count() > 0 || pdf->count() > 0 ||
+            reportPdf->count() > 0 || !wmfDir.empty()) {
             std::cerr << "stelvar-cli: size takes only its own files, --vary, --from, --to, --step, --set and --json\n";
             return 2;
         }
@@ -646,7 +649,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (writeDocuments && runs.size() > 1) {
-        std::cerr << "stelvar-cli: --txt, --pdf and --wmf write the document of one input; " << runs.size()
+        std::cerr << "stelvar-cli: --txt, --pdf, --report-pdf and --wmf write the document of one input; " << runs.size()
                   << " inputs were given\n";
         return 2;
     }
