@@ -17,35 +17,14 @@
 #include <nlohmann/json.hpp>
 
 #include "../documents/temp_dir.h"
+#include "cli_harness.h"
 #include "documents/design_file.h"
 #include "forms/design_conditions.h"
 
 namespace stelvar {
 namespace {
 
-struct Result {
-    int Status = 0;
-    std::string Out;
-    std::string Err;
-};
-
-Result RunCli(const std::string& args, const testing::TempDir& dir) {
-    const std::string errFile = (dir / "stderr.txt").string();
-    const std::string cmd = std::string(STELVAR_CLI_PATH) + " " + args + " 2>" + errFile;
-    Result r;
-    FILE* pipe = ::popen(cmd.c_str(), "r");
-    if (pipe == nullptr) throw std::runtime_error("popen failed");
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) r.Out.append(buf, n);
-    const int raw = ::pclose(pipe);
-    r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream err(errFile, std::ios::binary);
-    std::stringstream ss;
-    ss << err.rdbuf();
-    r.Err = ss.str();
-    return r;
-}
+using namespace cli_test;
 
 std::string Number(std::mt19937& rng, double lo, double hi) {
     return std::to_string(std::uniform_real_distribution<double>(lo, hi)(rng));

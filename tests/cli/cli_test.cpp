@@ -12,55 +12,14 @@
 #include <nlohmann/json.hpp>
 
 #include "../documents/temp_dir.h"
+#include "cli_harness.h"
 #include "documents/design_file.h"
 #include "forms/design_conditions.h"
 
 namespace stelvar {
 namespace {
 
-struct Result {
-    int Status = 0;
-    std::string Out;
-    std::string Err;
-};
-
-// Runs a shell command line with its standard error in the folder's "stderr.txt". A
-// program ended by a signal has the status -1.
-Result RunShell(const std::string& command, const testing::TempDir& dir) {
-    const std::string errFile = (dir / "stderr.txt").string();
-    const std::string cmd = command + " 2>" + errFile;
-    Result r;
-    FILE* pipe = ::popen(cmd.c_str(), "r");
-    if (pipe == nullptr) throw std::runtime_error("popen failed");
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) r.Out.append(buf, n);
-    const int raw = ::pclose(pipe);
-    r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream err(errFile);
-    std::stringstream ss;
-    ss << err.rdbuf();
-    r.Err = ss.str();
-    return r;
-}
-
-Result RunCli(const std::string& args, const testing::TempDir& dir) {
-    return RunShell(std::string(STELVAR_CLI_PATH) + " " + args, dir);
-}
-
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-std::vector<nlohmann::json> JsonLines(const std::string& out) {
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
-    return lines;
-}
+using namespace cli_test;
 
 void ExpectRelative(const nlohmann::json& j, const char* field, double expected) {
     SCOPED_TRACE(field);

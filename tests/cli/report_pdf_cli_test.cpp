@@ -16,9 +16,13 @@
 #include <nlohmann/json.hpp>
 
 #include "../documents/temp_dir.h"
+#include "cli_harness.h"
 
 namespace stelvar {
 namespace {
+
+using cli_test::Contents;
+using cli_test::Quoted;
 
 struct Result {
     int Status = 0;
@@ -40,13 +44,6 @@ Result Shell(const std::string& command, const testing::TempDir& dir) {
     r.Err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
     std::filesystem::remove(errFile);
     return r;
-}
-
-std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
-
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A text without its half-width and full-width spaces: pdftotext puts spaces where it

@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "../documents/temp_dir.h"
+#include "cli_harness.h"
 #include "documents/design_file.h"
 #include "forms/allowable_stress.h"
 #include "forms/design_conditions.h"
@@ -20,36 +21,7 @@
 namespace stelvar {
 namespace {
 
-struct Result {
-    int Status = 0;
-    std::string Out;
-    std::string Err;
-};
-
-Result RunCli(const std::string& args, const testing::TempDir& dir) {
-    const std::string errFile = (dir / "stderr.txt").string();
-    const std::string cmd = std::string(STELVAR_CLI_PATH) + " " + args + " 2>" + errFile;
-    Result r;
-    FILE* pipe = ::popen(cmd.c_str(), "r");
-    if (pipe == nullptr) throw std::runtime_error("popen failed");
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) r.Out.append(buf, n);
-    const int raw = ::pclose(pipe);
-    r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream err(errFile);
-    std::stringstream ss;
-    ss << err.rdbuf();
-    r.Err = ss.str();
-    return r;
-}
-
-// A path in single quotes for the shell.
-std::string Quoted(const std::filesystem::path& path) {
-    std::string out = "'";
-    out.append(path.string()).append("'");
-    return out;
-}
+using namespace cli_test;
 
 // The default walls saved as files: the gravity wall in the seismic case (its pair fails
 // the bearing capacity and the toe slab) and the leaning wall in the ordinary case (it

@@ -16,10 +16,13 @@
 #include <nlohmann/json.hpp>
 
 #include "../documents/temp_dir.h"
+#include "cli_harness.h"
 #include "text/cp932.h"
 
 namespace stelvar {
 namespace {
+
+using cli_test::Contents;
 
 struct Result {
     int Status = 0;
@@ -36,11 +39,6 @@ Result Shell(const std::string& command) {
     const int raw = ::pclose(pipe);
     r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return r;
-}
-
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool HaveTool(const char* name) { return Shell(std::string("command -v ") + name + " >/dev/null 2>&1").Status == 0; }
