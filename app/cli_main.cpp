@@ -255,13 +255,6 @@ struct SizingCommand {
     bool Json = false;
 };
 
-// "Edit37=650 Edit31=2650": the candidate's controls as --set takes them.
-std::string ApplyText(const SizingCandidate& c) {
-    std::string out;
-    for (const auto& [name, text] : c.Apply) out += (out.empty() ? "" : " ") + name + "=" + text;
-    return out;
-}
-
 std::string Padded(const std::string& cell, std::size_t width, bool right) {
     const std::string pad(width > DisplayWidth(cell) ? width - DisplayWidth(cell) : 0, ' ');
     return right ? pad + cell : cell + pad;
@@ -276,22 +269,11 @@ void PrintSizingTable(const SizingResult& r, const Guidance& g, const std::strin
     std::vector<std::vector<std::string>> rows = {{"寸法(mm)", "判定", "支配照査", "比率", "設定"}};
     for (std::size_t i = 0; i < r.Candidates.size(); ++i) {
         const SizingCandidate& c = r.Candidates[i];
-        std::string verdict = c.Status == CandidateStatus::Refused ? "入力不可"
-                              : c.Status == CandidateStatus::Failed ? "計算不可"
-                              : c.AllOk                             ? "OK"
-                                                                    : "NO";
-        std::string governing = "---";
-        std::string ratio = "---";
-        if (c.Governing) {
-            const SummaryRow& row = c.Summary[*c.Governing];
-            governing = std::string(DesignCaseName(row.Case)) + " " + std::string(SummaryCheckTitle(row.Check));
-            if (row.Ratio) {
-                char buffer[32];
-                std::snprintf(buffer, sizeof buffer, "%.3f", *row.Ratio);
-                ratio = buffer;
-            }
-        }
-        std::string last = c.Status == CandidateStatus::Ran ? ApplyText(c) : TerminalText(c.Reason);
+        const CandidateCells cells = CandidateTableCells(c);
+        const std::string& verdict = cells.Verdict;
+        const std::string& governing = cells.Governing;
+        const std::string& ratio = cells.Ratio;
+        std::string last = c.Status == CandidateStatus::Ran ? cells.Apply : TerminalText(c.Reason);
         for (char& ch : last)
             if (ch == '\n') ch = ' ';
         if (r.Smallest == i) last += "  ← 最小";
@@ -309,7 +291,7 @@ void PrintSizingTable(const SizingResult& r, const Guidance& g, const std::strin
     }
     if (r.Smallest)
         std::printf("  全照査OKの最小寸法: %s mm (%s)\n", MillimetreText(r.Candidates[*r.Smallest].Value).c_str(),
-                    ApplyText(r.Candidates[*r.Smallest]).c_str());
+                    CandidateTableCells(r.Candidates[*r.Smallest]).Apply.c_str());
     else
         std::printf("  全照査OKの最小寸法: 範囲内になし\n");
     if (!g.Failing) {

@@ -1,5 +1,7 @@
 #include "run/sizing.h"
 
+#include <cstdio>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -255,6 +257,31 @@ Guidance ComputeGuidance(const DesignConditionsForm& conditions, const Allowable
         if (progress && !progress(done, order.size())) break;
     }
     return g;
+}
+
+CandidateCells CandidateTableCells(const SizingCandidate& c) {
+    CandidateCells cells;
+    cells.Verdict = c.Status == CandidateStatus::Refused ? "入力不可"
+                    : c.Status == CandidateStatus::Failed ? "計算不可"
+                    : c.AllOk                             ? "OK"
+                                                          : "NO";
+    cells.Governing = "---";
+    cells.Ratio = "---";
+    if (c.Governing) {
+        const SummaryRow& row = c.Summary[*c.Governing];
+        cells.Governing = std::string(DesignCaseName(row.Case));
+        cells.Governing.append(" ").append(SummaryCheckTitle(row.Check));
+        if (row.Ratio) {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%.3f", *row.Ratio);
+            cells.Ratio = buffer;
+        }
+    }
+    for (const auto& [name, text] : c.Apply) {
+        if (!cells.Apply.empty()) cells.Apply += ' ';
+        cells.Apply.append(name).append("=").append(text);
+    }
+    return cells;
 }
 
 }  // namespace stelvar

@@ -128,6 +128,15 @@ SizingResult RunSizing(const DesignConditionsForm& conditions, const AllowableSt
 SizingResult RunSizing(const DesignConditionsForm& conditions, const AllowableStressForm& stresses,
                        std::string_view box, const SizingOptions& options = {});
 
+// A candidate as the table of candidates shows it, in the CLI and in the dialog.
+struct CandidateCells {
+    std::string Verdict;    // "OK", "NO", "入力不可" (refused), "計算不可" (the run failed)
+    std::string Governing;  // "常時 つま先版", or "---"
+    std::string Ratio;      // the governing ratio with three decimals, or "---"
+    std::string Apply;      // "Edit37=650 Edit31=2650": its controls as --set takes them
+};
+CandidateCells CandidateTableCells(const SizingCandidate& c);
+
 // What makes a failing wall pass: per width of the active page, the smallest value of its
 // default range with every check OK, or none.
 struct GuidanceItem {

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <cstdio>
 #include <exception>
 
 #include "report/report_colours.h"
@@ -34,12 +33,6 @@ QDoubleSpinBox* MillimetreBox(const char* name, double minimum) {
     box->setSuffix(QStringLiteral(" mm"));
     box->setSingleStep(50.0);
     return box;
-}
-
-std::string ApplyText(const SizingCandidate& c) {
-    std::string out;
-    for (const auto& [name, text] : c.Apply) out += (out.empty() ? "" : " ") + name + "=" + text;
-    return out;
 }
 
 std::string OneLine(std::string text) {
@@ -202,22 +195,11 @@ void SizingDialog::ShowResult() {
     for (std::size_t i = 0; i < r.Candidates.size(); ++i) {
         const SizingCandidate& c = r.Candidates[i];
         const int row = static_cast<int>(i);
-        const char* verdict = c.Status == CandidateStatus::Refused ? "入力不可"
-                              : c.Status == CandidateStatus::Failed ? "計算不可"
-                              : c.AllOk                             ? "OK"
-                                                                    : "NO";
-        std::string governing = "---";
-        std::string ratio = "---";
-        if (c.Governing) {
-            const SummaryRow& g = c.Summary[*c.Governing];
-            governing = std::string(DesignCaseName(g.Case)) + " " + std::string(SummaryCheckTitle(g.Check));
-            if (g.Ratio) {
-                char buffer[32];
-                std::snprintf(buffer, sizeof buffer, "%.3f", *g.Ratio);
-                ratio = buffer;
-            }
-        }
-        const std::string last = c.Status == CandidateStatus::Ran ? ApplyText(c) : OneLine(c.Reason);
+        const CandidateCells shown = CandidateTableCells(c);
+        const std::string& verdict = shown.Verdict;
+        const std::string& governing = shown.Governing;
+        const std::string& ratio = shown.Ratio;
+        const std::string last = c.Status == CandidateStatus::Ran ? shown.Apply : OneLine(c.Reason);
         const std::string cells[] = {MillimetreText(c.Value), verdict, governing, ratio, last};
         for (int col = 0; col < 5; ++col) {
             auto* item = new QTableWidgetItem(ToQString(cells[col]));
@@ -235,7 +217,7 @@ void SizingDialog::ShowResult() {
     if (r.Smallest) {
         const SizingCandidate& s = r.Candidates[*r.Smallest];
         text = ToQString(std::string(r.Box.Caption) + " " + MillimetreText(s.Value) + " mm で全照査OK（" +
-                         ApplyText(s) + "）");
+                         CandidateTableCells(s).Apply + "）");
         table_->selectRow(static_cast<int>(*r.Smallest));
         table_->scrollToItem(table_->item(static_cast<int>(*r.Smallest), 0));
     } else {
