@@ -119,22 +119,41 @@ int CharacterCells(char32_t c, const QFontMetricsF& metrics) {
     return cells;
 }
 
-// Draws a report line on a grid of half-width cells. The fixed-pitch face has Greek
-// letters, the middle dot and a few symbols narrower than two cells; drawn as they come
-// they would pull the rest of the line out of its columns.
-class ReportLineDelegate final : public QStyledItemDelegate {
+// A delegate that draws an item's background, selection and focus as the style does and
+// then the text itself.
+class OwnTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem opt = option;
+protected:
+    // Draws everything of the item but its text into `opt` (the item's own options) and
+    // returns the text.
+    QString DrawBackground(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                           QStyleOptionViewItem& opt) const {
+        opt = option;
         initStyleOption(&opt, index);
         const QString text = opt.text;
         opt.text.clear();
         const QWidget* widget = opt.widget;
         QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        return text;
+    }
+};
+
+// Draws a report line on a grid of half-width cells. The fixed-pitch face has Greek
+// letters, the middle dot and a few symbols narrower than two cells; drawn as they come
+// they would pull the rest of the line out of its columns.
+class ReportLineDelegate final : public OwnTextDelegate {
+public:
+    using OwnTextDelegate::OwnTextDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt;
+        const QString text = DrawBackground(painter, option, index, opt);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
 
         const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
         const QFontMetricsF metrics(opt.font);
@@ -175,19 +194,14 @@ private:
 // A grid cell: its background as the style draws it, then its text, left-aligned and
 // vertically centred in the room GridTextRoom gives, in the cell's own font (which
 // ShowGrid has fitted to that room).
-class GridCellDelegate final : public QStyledItemDelegate {
+class GridCellDelegate final : public OwnTextDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using OwnTextDelegate::OwnTextDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyleOptionViewItem opt = option;
-        initStyleOption(&opt, index);
-        const QString text = opt.text;
-        opt.text.clear();
-        const QWidget* widget = opt.widget;
-        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        QStyleOptionViewItem opt;
+        const QString text = DrawBackground(painter, option, index, opt);
         if (text.isEmpty()) return;
         painter->save();
         painter->setFont(opt.font);
