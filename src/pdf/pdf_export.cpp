@@ -393,16 +393,26 @@ void PdfChart(TPDFContents& canvas, const Chart& chart, double L, double T, doub
     canvas.GRestoreIfSaved();
 }
 
-std::string PdfExportBytes(const ResultsStore& store, const PdfExportConditions& conditions,
-                           std::string_view projectTitle, std::string_view creationDate) {
-    TPDFMemoryStream stream;
-    TPDFMaker maker;
+namespace {
+
+// The document information every report file carries, and the start of the file.
+void BeginReportDocument(TPDFMaker& maker, TPDFMemoryStream& stream, std::string_view projectTitle,
+                         std::string_view creationDate) {
     maker.Title = std::string(projectTitle);
     maker.Subject = std::string(kPdfSubject);
     maker.Creator = std::string(kPdfCreator);
     maker.Author = std::string(kPdfAuthor);
     maker.CreationDate = std::string(creationDate);
     maker.BeginDoc(&stream);
+}
+
+}  // namespace
+
+std::string PdfExportBytes(const ResultsStore& store, const PdfExportConditions& conditions,
+                           std::string_view projectTitle, std::string_view creationDate) {
+    TPDFMemoryStream stream;
+    TPDFMaker maker;
+    BeginReportDocument(maker, stream, projectTitle, creationDate);
     DrawReport(maker, store, conditions);
     maker.EndDoc(false);
     return stream.Bytes();
@@ -432,12 +442,7 @@ std::string PairPdfExportBytes(const std::vector<SummaryRow>& summary, const Res
                                std::string_view creationDate) {
     TPDFMemoryStream stream;
     TPDFMaker maker;
-    maker.Title = std::string(projectTitle);
-    maker.Subject = std::string(kPdfSubject);
-    maker.Creator = std::string(kPdfCreator);
-    maker.Author = std::string(kPdfAuthor);
-    maker.CreationDate = std::string(creationDate);
-    maker.BeginDoc(&stream);
+    BeginReportDocument(maker, stream, projectTitle, creationDate);
 
     // The summary page: frame and title band as every page has them, the note, the table.
     ReportPages pages(maker);
